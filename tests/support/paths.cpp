@@ -1,0 +1,83 @@
+#include "paths.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+namespace test_support {
+
+std::string FromBuildTree(const std::string& unixPath)
+{
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string InstallExe() { return FromBuildTree(TOLMIC_INSTALL_EXE); }
+std::string UnInstallExe() { return FromBuildTree(TOLMIC_UNINSTALL_EXE); }
+std::string TolmicStubExe() { return FromBuildTree(TOLMIC_STUB_EXE); }
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && folder.back() == '\\')
+        return folder + name;
+    return folder + "\\" + name;
+}
+
+bool FileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+void CopyFileOrFail(const std::string& from, const std::string& to)
+{
+    ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << from << " -> " << to << ": " << GetLastError();
+}
+
+ScratchFolder::ScratchFolder(const std::string& name)
+{
+    static std::atomic<unsigned> counter{0};
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    EXPECT_TRUE(length > 0 && length < MAX_PATH);
+    m_path = JoinPath(temp, name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+    RemoveTree(m_path);
+    EXPECT_TRUE(CreateDirectoryA(m_path.c_str(), nullptr)) << m_path;
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    RemoveTree(m_path);
+}
+
+void RemoveTree(const std::string& path)
+{
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(path, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::filesystem::remove_all(path, error);
+}
+
+}  // namespace test_support
