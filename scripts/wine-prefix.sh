@@ -22,8 +22,9 @@ wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f <
 if [ "$driver" = x11 ]; then
   # Wine draws the window frame itself: there is no window manager under Xvfb.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-  # The dialogs' own font rather than a substitute.
-  cp /usr/share/wine/fonts/tahoma*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  # The dialogs' own font rather than a substitute, and the caption buttons' glyphs.
+  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" \
+    || die "Wine's fonts are missing (package fonts-wine)"
 fi
 wineserver -w
 # User folders are links into $HOME by default; make them real folders so
