@@ -14,15 +14,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # Only x86_64 programs run under this machine's Wine: the demo uses them.
 "$ROOT/scripts/build.sh" x86_64
 
-demo_prefix="$BUILD/wine-demo"
-"$ROOT/scripts/wine-prefix.sh" "$demo_prefix" x11
-export WINEPREFIX="$demo_prefix" HOME="$demo_prefix-home" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_wine_prefix wine-demo x11
 
 step "staging the demo product folder C:\\Program Files\\Tolmic 2007"
-product="$demo_prefix/drive_c/Program Files/Tolmic 2007"
-mkdir -p "$product"
-cp "$BUILD/x86_64/install/Install.exe" "$BUILD/x86_64/uninstall/UnInstall.exe" "$BUILD/x86_64/tests/Tolmic.exe" \
-  "$product/" || die "staging the demo product folder failed"
+product="$WINEPREFIX/drive_c/Program Files/Tolmic 2007"
+stage_product "$product"
 ls -1 "$product"
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -52,5 +48,5 @@ echo "uninstall entry HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninst
 wine reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tolmic2007' 2>/dev/null | tr -d '\r' \
   | grep REG_SZ || echo "  (none)"
 echo "shortcuts:"
-find "$demo_prefix/drive_c/users" -name 'Tolmic 2007.lnk' -printf '  %P\n' | sort
+find "$WINEPREFIX/drive_c/users" -name 'Tolmic 2007.lnk' -printf '  %P\n' | sort
 wineserver -k 2>/dev/null || true

@@ -7,17 +7,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$ROOT/scripts/setup.sh"
 "$ROOT/scripts/build.sh" x86_64
-prefix="$BUILD/wine-shots"
-"$ROOT/scripts/wine-prefix.sh" "$prefix" x11
-export WINEPREFIX="$prefix" HOME="$prefix-home" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_wine_prefix wine-shots x11
 
 step "staging a first installation"
-product="$prefix/drive_c/Program Files/Tolmic 2007"
+product="$WINEPREFIX/drive_c/Program Files/Tolmic 2007"
 rm -rf "$product"
-mkdir -p "$product"
-cp "$BUILD/x86_64/install/Install.exe" "$BUILD/x86_64/uninstall/UnInstall.exe" "$BUILD/x86_64/tests/Tolmic.exe" "$product/"
+stage_product "$product"
 wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tolmic2007' /f >/dev/null 2>&1 || true
-find "$prefix/drive_c/users" -name 'Tolmic 2007.lnk' -delete
+find "$WINEPREFIX/drive_c/users" -name 'Tolmic 2007.lnk' -delete
 
 out="$ROOT/docs/screenshots"
 mkdir -p "$out"
