@@ -84,8 +84,8 @@ void CUnInstallDlg::RemoveProduct()
 
 bool CUnInstallDlg::RefusesProductFolder()
 {
-    // The clean-up script is started from here, and the purge works on
-    // the folder that is now the current directory.
+    // The product folder stays the current directory for the rest of the
+    // run; one that cannot be entered is not purged.
     if (_chdir(m_strProductFolder.c_str()) != 0) {
         AddMessage("Could not find the working directory?");
         return true;
