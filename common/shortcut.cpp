@@ -89,6 +89,13 @@ BOOL CShortCutTool::DeleteShortCut(std::string name, int csidl)
     std::string linkPath;
     if (!GetShortCutFilePath(name, csidl, linkPath))
         return 0;
+    // The shell's delete takes a folder with everything in it: a folder that
+    // merely carries the shortcut's name is the user's, not ours to delete.
+    const DWORD attributes = GetFileAttributesA(linkPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DEV_TRACE("Lnk NOT Deleted! DeleteShortCut(...) FAILED!\n");
+        return 0;
+    }
     // The shell takes a list of names ended by an empty one: the string's
     // own terminator after this one gives the second zero.
     linkPath.push_back('\0');

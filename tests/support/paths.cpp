@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+
+#include "common/handles.h"
 
 namespace test_support {
 
@@ -52,6 +55,48 @@ void WriteFile(const std::string& path, const std::string& content)
 void CopyFileOrFail(const std::string& from, const std::string& to)
 {
     ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << from << " -> " << to << ": " << GetLastError();
+}
+
+void MakeTree(const std::string& root, std::initializer_list<std::string> entries)
+{
+    for (const std::string& entry : entries) {
+        for (std::string::size_type slash = entry.find('\\'); slash != std::string::npos;
+             slash = entry.find('\\', slash + 1))
+            CreateDirectoryA(JoinPath(root, entry.substr(0, slash)).c_str(), nullptr);
+        if (entry.back() != '\\')
+            WriteFile(JoinPath(root, entry), entry);
+    }
+}
+
+namespace {
+void CollectEntries(const std::string& root, const std::string& relative, std::vector<std::string>& entries)
+{
+    WIN32_FIND_DATAA found;
+    UniqueFindHandle listing(FindFirstFileA(JoinPath(JoinPath(root, relative), "*").c_str(), &found));
+    if (!listing)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        const std::string path = relative.empty() ? name : relative + "\\" + name;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            entries.push_back(path);
+            continue;
+        }
+        entries.push_back(path + "\\");
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            CollectEntries(root, path, entries);
+    } while (FindNextFileA(listing.Get(), &found));
+}
+}  // namespace
+
+std::vector<std::string> TreeEntries(const std::string& root)
+{
+    std::vector<std::string> entries;
+    CollectEntries(root, "", entries);
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }
 
 ScratchFolder::ScratchFolder(const std::string& name)

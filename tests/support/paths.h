@@ -1,7 +1,9 @@
 // Paths the tests work with: programs in the build tree and scratch folders.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace test_support {
 
@@ -20,6 +22,13 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 void CopyFileOrFail(const std::string& from, const std::string& to);
+
+// Makes files and folders below `root`: "a.txt", "sub\\b.txt" (with the
+// folders on the way), "empty\\" (a folder). A file's content is its path.
+void MakeTree(const std::string& root, std::initializer_list<std::string> entries);
+// Every file and folder below `root`, as relative paths in sorted order
+// (folders end in "\\"); folder links are listed but not entered.
+std::vector<std::string> TreeEntries(const std::string& root);
 
 // A new, empty folder below the temporary folder, removed with everything
 // in it when the object goes. `name` may hold blanks and other characters
