@@ -22,7 +22,8 @@ public:
                         std::string iconPath, int iconIndex);
 
     // Deletes the shortcut file outright (no Recycle Bin, no questions).
-    // 1 when the shell's delete operation succeeded.
+    // 1 when the shell's delete operation succeeded; 0, deleting nothing,
+    // when no file stands at the shortcut's path (a folder there is kept).
     BOOL DeleteShortCut(std::string name, int csidl);
 
     // 1 when something (a file, or a folder) stands at the shortcut's path.
