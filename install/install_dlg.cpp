@@ -1,6 +1,7 @@
 #include "install/install_dlg.h"
 
 #include "framework/data_exchange.h"
+#include "install/uninstall_entry.h"
 #include "resources/resource_ids.h"
 
 CInstallDlg::CInstallDlg(HWND parent) : CProductDialog(IDD_MAIN_DIALOG, parent)
@@ -21,6 +22,7 @@ void CInstallDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CInstallDlg::OnInitDialog()
 {
     CProductDialog::OnInitDialog();  // icons, then the product folder (or exit)
+    RegisterUninstallEntry(m_RegistryTool, m_strProductFolder);
 
     m_strPath = m_strProductFolder;
     UpdateData(FALSE);
