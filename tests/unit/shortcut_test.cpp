@@ -40,12 +40,24 @@ std::set<std::string> Listing(const std::string& folder)
     return names;
 }
 
-std::string CurrentFolder()
-{
-    char path[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, path);
-    return length > 0 && length < MAX_PATH ? std::string(path) : std::string();
-}
+// Makes `folder` the current folder until the object goes.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder)
+    {
+        char path[MAX_PATH];
+        const DWORD length = GetCurrentDirectoryA(MAX_PATH, path);
+        if (length > 0 && length < MAX_PATH)
+            m_previous = path;
+        EXPECT_TRUE(SetCurrentDirectoryA(folder.c_str())) << folder;
+    }
+    ~CurrentFolder() { SetCurrentDirectoryA(m_previous.c_str()); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::string m_previous;
+};
 
 bool EndsWith(const std::string& text, const std::string& ending)
 {
@@ -197,9 +209,8 @@ TEST_F(ShortCutTool, AnUnknownSpecialFolderFailsEveryOperationAndTouchesNothing)
     // not be mistaken for one in the unknown folder.
     const std::string desktopFile = ShortCutFile(CSIDL_DESKTOP, kName);
     ASSERT_TRUE(m_tool.CreateShortCut(kTarget, kName, CSIDL_DESKTOP, "", "", 1));
-    const std::string here = CurrentFolder();
     ScratchFolder scratch;
-    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
+    CurrentFolder inScratch(scratch.Path());
     WriteFile(scratch / "Tolmic shortcut test.lnk", "not a link");
 
     std::vector<std::set<std::string>> before;
@@ -218,7 +229,6 @@ TEST_F(ShortCutTool, AnUnknownSpecialFolderFailsEveryOperationAndTouchesNothing)
     EXPECT_EQ(after, before);
     EXPECT_TRUE(FileExists(desktopFile));
     EXPECT_TRUE(FileExists(scratch / "Tolmic shortcut test.lnk"));
-    ASSERT_TRUE(SetCurrentDirectoryA(here.c_str()));
 }
 
 // The shell's delete would take a folder with everything in it: only a
