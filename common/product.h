@@ -10,4 +10,8 @@ const char kDisplayName[] = "Tolmic Expression Calculator 2007";
 const char kUninstallKeyParent[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char kUninstallKeyName[] = "Tolmic2007";
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tolmic2007";
+// The maker as the list of installed programs shows it, and the product's
+// home page (for help, updates and "about" alike).
+const char kPublisher[] = "Orlund Software, Vessendorf, Kaldoria";
+const char kHomePageUrl[] = "http://www.orlund.example/tolmic/";
 }  // namespace product

@@ -17,6 +17,14 @@ bool ToWidePath(const std::string& path, WCHAR (&wide)[MAX_PATH])
 {
     return MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path.c_str(), -1, wide, MAX_PATH) > 0;
 }
+
+// True only for a file (not a folder) at exactly this path; a name with
+// wildcards matches nothing here.
+bool IsFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 }  // namespace
 
 BOOL CShortCutTool::GetSpecialFolderPath(int csidl, std::string& path)
@@ -89,10 +97,10 @@ BOOL CShortCutTool::DeleteShortCut(std::string name, int csidl)
     std::string linkPath;
     if (!GetShortCutFilePath(name, csidl, linkPath))
         return 0;
-    // The shell's delete takes a folder with everything in it: a folder that
-    // merely carries the shortcut's name is the user's, not ours to delete.
-    const DWORD attributes = GetFileAttributesA(linkPath.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    // The shell's delete takes a folder with everything in it, and expands
+    // wildcards, without asking: only a file standing at exactly this path
+    // is handed to it.
+    if (!IsFile(linkPath)) {
         DEV_TRACE("Lnk NOT Deleted! DeleteShortCut(...) FAILED!\n");
         return 0;
     }

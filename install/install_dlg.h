@@ -5,6 +5,7 @@
 
 #include "common/product_dialog.h"
 #include "common/registry.h"
+#include "common/shortcut.h"
 
 class CInstallDlg : public CProductDialog {
 public:
@@ -12,10 +13,22 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Icons and product folder, then the uninstall entry, then the shortcut
+    // boxes: what exists now, and what shall exist.
     BOOL OnInitDialog() override;
+    // "Close", Escape and the close box all arrive here.
+    void OnCancel() override;
 
 private:
+    // Creates the newly ticked shortcuts, deletes the newly cleared ones and
+    // ends the dialog; an all-clear choice must be confirmed first.
+    void ApplyShortCuts();
+    // One shortcut: created when it is wanted and was not there, deleted
+    // when it was there and is no longer wanted.
+    void ApplyShortCut(int csidl, BOOL current, BOOL wanted);
+
     std::string m_strPath;  // the read-only "Path:" edit
+    CShortCutTool m_ShortCutTool;
     CRegistryTool m_RegistryTool;
     BOOL m_bCurDesktop = 0;
     BOOL m_bCurStartMenu = 0;

@@ -6,6 +6,7 @@
 #include "support/driver.h"
 #include "support/paths.h"
 #include "support/registry_fixture.h"
+#include "support/shortcut_fixture.h"
 
 using namespace test_support;
 
@@ -13,10 +14,12 @@ namespace {
 
 const char kDialogCaption[] = "Tolmic 2007 Install";
 
+// Closing the dialog of a first installation creates the default
+// shortcuts: every test starts and ends without entry and shortcuts.
 class InstallStartup : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteKeyTree(product::kUninstallKey); }
-    void TearDown() override { DeleteKeyTree(product::kUninstallKey); }
+    void SetUp() override { ClearProductState(); }
+    void TearDown() override { ClearProductState(); }
 };
 
 TEST_F(InstallStartup, WithoutTheProgramFileItSaysSoAndEndsWithCode1)
