@@ -32,6 +32,19 @@ public:
     // Arguments carried by every shortcut this object creates from now on.
     void SetArguments(std::string arguments);
 
+    // Reads back the target and description of the shortcut `name` in
+    // `csidl`; COM must be initialised, and the shell may show a dialog owned
+    // by `owner` while it looks for a moved target. The target comes back in
+    // its long form when that is longer than the shell's short one.
+    // Result: the shell's HRESULT (negative: failed); 1: no such special folder, texts untouched.
+    HRESULT ResolveShortCut(std::string name, int csidl, HWND owner, std::string& targetPath,
+                            std::string& description);
+
+    // Spells an existing "X:" or "X:\..." path as stored on disk: long names
+    // for 8.3 aliases, stored letter case, "\" separators, the root as given.
+    // Result: the length of `canonical`; 0: no canonical form, keep `path`.
+    int GetTruePathName(std::string path, std::string& canonical);
+
 private:
     // The shortcut file's path; 0 when the special folder cannot be found.
     BOOL GetShortCutFilePath(const std::string& name, int csidl, std::string& path);
