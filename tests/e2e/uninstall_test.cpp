@@ -4,7 +4,6 @@
 
 #include <shlobj.h>
 
-#include <functional>
 #include <memory>
 
 #include "common/product.h"
@@ -13,6 +12,7 @@
 #include "support/driver.h"
 #include "support/paths.h"
 #include "support/registry_fixture.h"
+#include "support/shortcut_fixture.h"
 #include "support/unix_links.h"
 #include "uninstall/message_list.h"
 
@@ -25,36 +25,6 @@ const char kVarnethKey[] = "SOFTWARE\\Orlund\\Varneth";
 const char kOrlundKey[] = "SOFTWARE\\Orlund";
 const int kShortCutFolders[] = {CSIDL_DESKTOP, CSIDL_STARTMENU, CSIDL_PROGRAMS};
 const char kRemoved[] = "Tolmic 2007 removed.";
-
-std::string ShellFolder(int csidl)
-{
-    char path[MAX_PATH] = {};
-    EXPECT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) << csidl;
-    return path;
-}
-
-std::string TemporaryFolder()
-{
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    return temp;
-}
-
-std::string CleanupScript()
-{
-    return TemporaryFolder() + "_uninsep.bat";
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000)
-{
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
 
 // The list lines that these messages make, in order.
 std::vector<std::string> Lines(std::initializer_list<std::string> messages)
@@ -151,15 +121,6 @@ void ExpectRefused(const Removal& run, const std::string& folder, const std::str
     EXPECT_FALSE(run.scriptWritten);
 }
 
-void RemoveProductState()
-{
-    DeleteKeyTree(kOrlundKey);
-    DeleteKeyTree(product::kUninstallKey);
-    CShortCutTool shortCuts;
-    for (int csidl : kShortCutFolders)
-        shortCuts.DeleteShortCut(product::kShortCutName, csidl);
-}
-
 // Removes what a test put outside its scratch folders, also when it fails.
 class RemovedAtEnd {
 public:
@@ -183,9 +144,9 @@ protected:
         // A script of an earlier run still at work would race this test.
         WaitUntil([] { return !FileExists(CleanupScript()); });
         DeleteFileA(CleanupScript().c_str());
-        RemoveProductState();
+        ClearProductState();
     }
-    void TearDown() override { RemoveProductState(); }
+    void TearDown() override { ClearProductState(); }
 };
 
 TEST_F(UnInstallRun, WithoutTheProgramFileItSaysSoAndEndsWithCode1)
@@ -276,7 +237,7 @@ TEST_F(UnInstallRun, ALockedFileIsReportedAndEverythingElseStillHappens)
 
 TEST_F(UnInstallRun, AFolderNamedLikeTheDesktopShortcutIsLeftAlone)
 {
-    const std::string impostor = JoinPath(ShellFolder(CSIDL_DESKTOPDIRECTORY), "Tolmic 2007.lnk");
+    const std::string impostor = JoinPath(SpecialFolder(CSIDL_DESKTOPDIRECTORY), "Tolmic 2007.lnk");
     RemoveTree(impostor);
     RemovedAtEnd cleanup({impostor});
     ASSERT_TRUE(CreateDirectoryA(impostor.c_str(), nullptr));
@@ -328,7 +289,7 @@ TEST_F(UnInstallRun, GuardedFoldersAreRefusedWithNothingChanged)
         ExpectRefused(run, productFolder, c.reason);
         EXPECT_EQ(TreeEntries(folder.Path()), before);
         ExpectProductStateKept();
-        RemoveProductState();
+        ClearProductState();
     }
 }
 
@@ -338,8 +299,8 @@ TEST_F(UnInstallRun, GuardedFoldersAreRefusedWithNothingChanged)
 // ever purged. A folder below Program Files stays removable.
 TEST_F(UnInstallRun, FoldersThatHoldTheUsersOrSystemsFoldersAreRefused)
 {
-    const std::string desktop = ShellFolder(CSIDL_DESKTOPDIRECTORY);
-    const std::string profile = ShellFolder(CSIDL_PROFILE);
+    const std::string desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
+    const std::string profile = SpecialFolder(CSIDL_PROFILE);
     std::string temp = TemporaryFolder();
     temp.pop_back();
     std::string desktopMixedCase = desktop;
@@ -366,7 +327,7 @@ TEST_F(UnInstallRun, FoldersThatHoldTheUsersOrSystemsFoldersAreRefused)
             EXPECT_TRUE(FileExists(path)) << path;
     }
 
-    const std::string below = JoinPath(ShellFolder(CSIDL_PROGRAM_FILES),
+    const std::string below = JoinPath(SpecialFolder(CSIDL_PROGRAM_FILES),
                                        "Tolmic 2007 test " + std::to_string(GetCurrentProcessId()));
     ASSERT_TRUE(CreateDirectoryA(below.c_str(), nullptr));
     RemovedAtEnd cleanup({below});

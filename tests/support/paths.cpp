@@ -115,6 +115,29 @@ ScratchFolder::~ScratchFolder()
     RemoveTree(m_path);
 }
 
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > deadline)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+std::string TemporaryFolder()
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    return temp;
+}
+
+std::string CleanupScript()
+{
+    return TemporaryFolder() + "_uninsep.bat";
+}
+
 void RemoveTree(const std::string& path)
 {
     std::error_code error;

@@ -1,6 +1,7 @@
 // Paths the tests work with: programs in the build tree and scratch folders.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -46,6 +47,14 @@ public:
 private:
     std::string m_path;
 };
+
+// Polls until the condition holds; false when it still does not after the time.
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = 20000);
+
+// The user's temporary folder, with its trailing backslash.
+std::string TemporaryFolder();
+// Where UnInstall.exe writes its clean-up script.
+std::string CleanupScript();
 
 // Removes a folder tree, clearing read-only attributes on the way.
 void RemoveTree(const std::string& path);

@@ -68,6 +68,7 @@ void RemoveShortCutFiles(const std::string& name)
 void ClearProductState()
 {
     DeleteKeyTree(product::kUninstallKey);
+    DeleteKeyTree("SOFTWARE\\Orlund");
     RemoveShortCutFiles(product::kShortCutName);
 }
 

@@ -30,8 +30,9 @@ LinkContents ReadLink(const std::string& path);
 // it) in the desktop, Start-menu and Programs folders.
 void RemoveShortCutFiles(const std::string& name);
 
-// The state the installer changes, brought back to "never installed": no
-// uninstall entry and no product shortcut in any of the three folders.
+// The state the programs change, brought back to "never installed": no
+// uninstall entry, no maker's keys (SOFTWARE\Orlund) and no product shortcut
+// in any of the three folders.
 void ClearProductState();
 
 }  // namespace test_support
