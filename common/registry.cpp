@@ -15,6 +15,21 @@ LONG OpenKey(const std::string& keyPath, UniqueRegistryKey& key)
         key.Release();  // whatever a failed open left there is not a key to close
     return result;
 }
+
+// Deletes one named subkey or value of the key. One that is already gone is
+// not a failure, and nothing is reported to the caller either way.
+void DeleteUnderKey(const std::string& keyPath, const std::string& name, LONG(WINAPI* deleteItem)(HKEY, LPCSTR),
+                    const char* failureTrace)
+{
+    UniqueRegistryKey key;
+    if (OpenKey(keyPath, key) != ERROR_SUCCESS) {
+        DEV_TRACE("Could not open registry %s\n", keyPath.c_str());
+        return;
+    }
+    const LONG result = deleteItem(key.Get(), name.c_str());
+    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+        DEV_TRACE(failureTrace, name.c_str());
+}
 }  // namespace
 
 std::string CRegistryTool::QueryStringValue(std::string keyPath, std::string valueName)
@@ -70,24 +85,10 @@ void CRegistryTool::SetValue(std::string keyPath, std::string valueName, std::st
 
 void CRegistryTool::DeleteSubKey(std::string parentKeyPath, std::string subKeyName)
 {
-    UniqueRegistryKey key;
-    if (OpenKey(parentKeyPath, key) != ERROR_SUCCESS) {
-        DEV_TRACE("Could not open registry %s\n", parentKeyPath.c_str());
-        return;
-    }
-    const LONG result = RegDeleteKeyA(key.Get(), subKeyName.c_str());
-    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
-        DEV_TRACE("Cannot delete subkey %s\n", subKeyName.c_str());
+    DeleteUnderKey(parentKeyPath, subKeyName, RegDeleteKeyA, "Cannot delete subkey %s\n");
 }
 
 void CRegistryTool::DeleteValue(std::string keyPath, std::string valueName)
 {
-    UniqueRegistryKey key;
-    if (OpenKey(keyPath, key) != ERROR_SUCCESS) {
-        DEV_TRACE("Could not open registry %s\n", keyPath.c_str());
-        return;
-    }
-    const LONG result = RegDeleteValueA(key.Get(), valueName.c_str());
-    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
-        DEV_TRACE("Cannot delete value %s\n", valueName.c_str());
+    DeleteUnderKey(keyPath, valueName, RegDeleteValueA, "Cannot delete value %s\n");
 }
