@@ -7,21 +7,17 @@
 
 #include <algorithm>
 
+#include "common/drive_letter.h"
 #include "common/handles.h"
 
 namespace {
-
-bool IsDriveLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // Splits "X:" or "X:\..." into its root ("X:" or "X:\") and the rest.
 // False for every other form: drive-relative ("X:name"), network and
 // current-drive paths, relative paths.
 bool SplitDriveRoot(const std::string& path, std::string& root, std::string& rest)
 {
-    if (path.size() < 2 || !IsDriveLetter(path[0]) || path[1] != ':')
+    if (!StartsWithDrive(path))
         return false;
     if (path.size() == 2) {
         root = path;

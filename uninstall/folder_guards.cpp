@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "common/drive_letter.h"
+
 namespace {
 const char kLongPathPrefix[] = "\\\\?\\";
 const char kLongUncPrefix[] = "\\\\?\\UNC\\";
@@ -27,11 +29,6 @@ std::string WithoutTrailingBackslashes(std::string path)
     while (!path.empty() && path.back() == '\\')
         path.pop_back();
     return path;
-}
-
-bool IsDriveLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 // The long form of an existing path (no 8.3 aliases), so that both sides of
@@ -65,7 +62,7 @@ void AddShellFolder(std::vector<std::string>& folders, int csidl)
 bool IsDriveRoot(const std::string& folder)
 {
     const std::string path = WithoutTrailingBackslashes(WithoutLongPathPrefix(folder));
-    if (path.size() == 2 && IsDriveLetter(path[0]) && path[1] == ':')
+    if (path.size() == 2 && StartsWithDrive(path))
         return true;
     // "\\server\share": two names after the leading pair of backslashes.
     if (!StartsWith(path, "\\\\"))
