@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "common/handles.h"
+#include "common/temp_folder.h"
 #include "framework/module_path.h"
 
 const char kCleanupScriptName[] = "_uninsep.bat";
@@ -51,11 +52,9 @@ std::string FormatCleanupScript(const std::string& modulePath, const std::string
 
 bool GetCleanupScriptPath(std::string& tempFolder, std::string& scriptPath)
 {
-    char buffer[MAX_PATH];
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    if (length == 0 || length >= MAX_PATH)
+    std::string folder;
+    if (!GetTemporaryFolder(folder))
         return false;
-    const std::string folder(buffer, length);
     const std::string path = folder + kCleanupScriptName;
     if (path.size() >= MAX_PATH)
         return false;

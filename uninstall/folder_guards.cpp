@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "common/drive_letter.h"
+#include "common/temp_folder.h"
 
 namespace {
 const char kLongPathPrefix[] = "\\\\?\\";
@@ -93,10 +94,9 @@ std::vector<std::string> WellKnownFolders()
                       CSIDL_APPDATA, CSIDL_LOCAL_APPDATA, CSIDL_COMMON_APPDATA, CSIDL_STARTMENU,
                       CSIDL_PROGRAMS})
         AddShellFolder(folders, csidl);
-    char temp[MAX_PATH];
-    const DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length > 0 && length < MAX_PATH)
-        folders.emplace_back(temp, length);
+    std::string temp;
+    if (GetTemporaryFolder(temp))
+        folders.push_back(temp);
     return folders;
 }
 

@@ -1,10 +1,10 @@
 #include "driver.h"
 
+#include "paths.h"
+
 namespace test_support {
 
 namespace {
-const DWORD kPollMs = 25;
-
 struct DialogSearch {
     DWORD processId;
     const std::string* caption;
@@ -60,24 +60,14 @@ RunningProgram::~RunningProgram()
 
 HWND RunningProgram::WaitForDialog(const std::string& caption, DWORD timeoutMs) const
 {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    do {
-        if (HWND found = FindDialog(m_processId, caption))
-            return found;
-        Sleep(kPollMs);
-    } while (GetTickCount64() < deadline);
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(m_processId, caption)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 bool RunningProgram::WaitForDialogToClose(const std::string& caption, DWORD timeoutMs) const
 {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    do {
-        if (!FindDialog(m_processId, caption))
-            return true;
-        Sleep(kPollMs);
-    } while (GetTickCount64() < deadline);
-    return false;
+    return WaitUntil([&] { return FindDialog(m_processId, caption) == nullptr; }, timeoutMs);
 }
 
 DWORD RunningProgram::WaitForExit(DWORD timeoutMs) const

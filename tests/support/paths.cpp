@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/temp_folder.h"
+
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -102,10 +104,7 @@ std::vector<std::string> TreeEntries(const std::string& root)
 ScratchFolder::ScratchFolder(const std::string& name)
 {
     static std::atomic<unsigned> counter{0};
-    char temp[MAX_PATH];
-    const DWORD length = GetTempPathA(MAX_PATH, temp);
-    EXPECT_TRUE(length > 0 && length < MAX_PATH);
-    m_path = JoinPath(temp, name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+    m_path = JoinPath(TemporaryFolder(), name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
     RemoveTree(m_path);
     EXPECT_TRUE(CreateDirectoryA(m_path.c_str(), nullptr)) << m_path;
 }
@@ -121,16 +120,16 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs)
     while (!condition()) {
         if (GetTickCount64() > deadline)
             return false;
-        Sleep(50);
+        Sleep(25);
     }
     return true;
 }
 
 std::string TemporaryFolder()
 {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    return temp;
+    std::string folder;
+    EXPECT_TRUE(GetTemporaryFolder(folder));
+    return folder;
 }
 
 std::string CleanupScript()

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "common/handles.h"
+#include "paths.h"
 
 namespace test_support {
 
@@ -39,12 +40,7 @@ void RunUnixCommand(const std::string& program, std::initializer_list<std::strin
 // Waits until the path exists (or has gone), as seen from Windows.
 bool WaitForPath(const std::string& path, bool present)
 {
-    for (int i = 0; i < 200; ++i) {
-        if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present)
-            return true;
-        Sleep(25);
-    }
-    return false;
+    return WaitUntil([&] { return (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present; }, 5000);
 }
 
 // Makes the link and waits until Windows sees `windowsPath` through it.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/driver.h"
+#include "support/paths.h"
 
 int main(int argc, char** argv)
 {
@@ -13,14 +14,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: press_button CAPTION ID\n");
         return 2;
     }
-    for (int attempt = 0; attempt < 600; ++attempt) {
-        HWND dialog = FindWindowA("#32770", argv[1]);
-        if (dialog && IsWindowVisible(dialog)) {
-            test_support::Click(dialog, std::atoi(argv[2]));
-            return 0;
-        }
-        Sleep(50);
+    HWND dialog = nullptr;
+    const bool shown = test_support::WaitUntil(
+        [&] { return (dialog = FindWindowA("#32770", argv[1])) != nullptr && IsWindowVisible(dialog); }, 30000);
+    if (!shown) {
+        std::fprintf(stderr, "no dialog \"%s\"\n", argv[1]);
+        return 1;
     }
-    std::fprintf(stderr, "no dialog \"%s\"\n", argv[1]);
-    return 1;
+    test_support::Click(dialog, std::atoi(argv[2]));
+    return 0;
 }

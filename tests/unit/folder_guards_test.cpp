@@ -5,18 +5,12 @@
 #include <shlobj.h>
 
 #include "support/paths.h"
+#include "support/shortcut_fixture.h"
 #include "uninstall/folder_guards.h"
 
 using namespace test_support;
 
 namespace {
-
-std::string ShellFolder(int csidl)
-{
-    char path[MAX_PATH] = {};
-    EXPECT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) << csidl;
-    return path;
-}
 
 std::string Parent(const std::string& path)
 {
@@ -71,11 +65,10 @@ TEST(FolderGuards, AboveComparesWholeComponentsInAnyCase)
 
 TEST(FolderGuards, ProtectsTheShellsFoldersAndWhatHoldsThemButNotWhatLiesBelow)
 {
-    const std::string desktop = ShellFolder(CSIDL_DESKTOPDIRECTORY);
-    const std::string documents = ShellFolder(CSIDL_PERSONAL);
-    const std::string programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
-    char temp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    const std::string desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
+    const std::string documents = SpecialFolder(CSIDL_PERSONAL);
+    const std::string programFiles = SpecialFolder(CSIDL_PROGRAM_FILES);
+    const std::string temp = TemporaryFolder();
     std::string mixedCase = desktop;
     CharLowerBuffA(&mixedCase[0], static_cast<DWORD>(mixedCase.size()));
     mixedCase[0] = static_cast<char>(toupper(mixedCase[0]));
@@ -89,11 +82,11 @@ TEST(FolderGuards, ProtectsTheShellsFoldersAndWhatHoldsThemButNotWhatLiesBelow)
         {mixedCase, true},
         {Parent(documents), true},
         {Parent(Parent(documents)), true},
-        {ShellFolder(CSIDL_WINDOWS), true},
-        {ShellFolder(CSIDL_SYSTEM), true},
-        {ShellFolder(CSIDL_APPDATA), true},
-        {ShellFolder(CSIDL_COMMON_APPDATA), true},
-        {ShellFolder(CSIDL_PROGRAMS), true},
+        {SpecialFolder(CSIDL_WINDOWS), true},
+        {SpecialFolder(CSIDL_SYSTEM), true},
+        {SpecialFolder(CSIDL_APPDATA), true},
+        {SpecialFolder(CSIDL_COMMON_APPDATA), true},
+        {SpecialFolder(CSIDL_PROGRAMS), true},
         {programFiles, true},
         {temp, true},
         {programFiles + "\\Tolmic 2007", false},
@@ -107,7 +100,7 @@ TEST(FolderGuards, ProtectsTheShellsFoldersAndWhatHoldsThemButNotWhatLiesBelow)
 
 TEST(FolderGuards, ShortNamesAreComparedByTheirLongForm)
 {
-    const std::string programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
+    const std::string programFiles = SpecialFolder(CSIDL_PROGRAM_FILES);
     char shortName[MAX_PATH];
     const DWORD length = GetShortPathNameA(programFiles.c_str(), shortName, MAX_PATH);
     ASSERT_TRUE(length > 0 && length < MAX_PATH);

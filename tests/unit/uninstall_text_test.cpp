@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "support/paths.h"
 #include "uninstall/cleanup_script.h"
 #include "uninstall/message_list.h"
 #include "uninstall/purge.h"
@@ -114,13 +115,12 @@ private:
 
 TEST(CleanupScript, PathIsInTheTemporaryFolderOrNoneWhenItWouldNotFit)
 {
-    char temp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    const std::string temp = test_support::TemporaryFolder();
     std::string folder;
     std::string script;
     ASSERT_TRUE(GetCleanupScriptPath(folder, script));
     EXPECT_EQ(folder, temp);
-    EXPECT_EQ(script, std::string(temp) + "_uninsep.bat");
+    EXPECT_EQ(script, temp + "_uninsep.bat");
 
     // "C:\" and 244 characters and "\" are 248; "_uninsep.bat" makes 260.
     const std::string tooLong = "C:\\" + std::string(244, 'x');
