@@ -4,6 +4,14 @@ BUILD="$ROOT/build"
 step() { printf '\n==> %s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
+# Where 32-bit programs run through qemu (scripts/enable-32bit.sh), the guest
+# gets 2 GB and 16 MB of address space instead of 4 GB: Wine's 32-bit loader
+# tries to reserve everything above 2 GB in 64 KB steps when the emulator
+# cannot place it, which costs about 50 s per process; the programs, which
+# are not large-address-aware, never use memory above 2 GB. Without qemu
+# this variable means nothing.
+export QEMU_RESERVED_VA=0x81000000
+
 # Makes (once) and selects the Wine prefix build/NAME: use_wine_prefix NAME null|x11
 use_wine_prefix() {
   "$ROOT/scripts/wine-prefix.sh" "$BUILD/$1" "$2"

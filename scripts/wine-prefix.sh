@@ -8,7 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 prefix="${1:?usage: wine-prefix.sh PREFIX [null|x11]}"
 driver="${2:-null}"
 ready="$prefix/.tolmic-prefix-ready"
-[ -f "$ready" ] && exit 0
+# A prefix made before wine32 was there has no 32-bit system folder and
+# cannot run the delivered programs: it is made anew.
+[ -f "$ready" ] && [ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ] && exit 0
 
 step "making Wine prefix $prefix ($driver driver)"
 rm -rf "$prefix"
@@ -31,4 +33,6 @@ wineserver -w
 # nothing the kit does lands outside the prefix.
 find "$prefix/drive_c/users" -type l | while read -r link; do rm "$link"; mkdir "$link"; done
 [ -d "$prefix/drive_c/users" ] || die "wineboot did not make a prefix in $prefix"
+[ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ] \
+  || die "the prefix $prefix has no 32-bit system folder: is wine32 installed?"
 touch "$ready"

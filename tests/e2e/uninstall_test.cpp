@@ -12,6 +12,7 @@
 #include "support/driver.h"
 #include "support/paths.h"
 #include "support/registry_fixture.h"
+#include "support/removal.h"
 #include "support/shortcut_fixture.h"
 #include "support/unix_links.h"
 #include "uninstall/message_list.h"
@@ -25,33 +26,6 @@ const char kVarnethKey[] = "SOFTWARE\\Orlund\\Varneth";
 const char kOrlundKey[] = "SOFTWARE\\Orlund";
 const int kShortCutFolders[] = {CSIDL_DESKTOP, CSIDL_STARTMENU, CSIDL_PROGRAMS};
 const char kRemoved[] = "Tolmic 2007 removed.";
-
-// The list lines that these messages make, in order.
-std::vector<std::string> Lines(std::initializer_list<std::string> messages)
-{
-    std::vector<std::string> lines;
-    for (const std::string& message : messages)
-        for (const std::string& line : SplitIntoListLines(message))
-            lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> operator+(std::vector<std::string> first, const std::vector<std::string>& second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-std::vector<std::string> OpeningLines(const std::string& folder)
-{
-    return Lines({"Uninstall folder:", folder});
-}
-
-void PlaceProgramFiles(const std::string& folder)
-{
-    CopyFileOrFail(UnInstallExe(), JoinPath(folder, "UnInstall.exe"));
-    CopyFileOrFail(TolmicStubExe(), JoinPath(folder, "Tolmic.exe"));
-}
 
 // What Install and the product leave on the system: the uninstall entry,
 // the maker's keys and the three shortcuts.
@@ -82,36 +56,6 @@ void ExpectProductStateGone()
         EXPECT_FALSE(shortCuts.ShortCutExists(product::kShortCutName, csidl)) << "shortcut in CSIDL " << csidl;
 }
 
-// One run of UnInstall.exe up to the state after "&Remove".
-struct Removal {
-    std::vector<std::string> openingLines;
-    std::vector<std::string> lines;  // after "&Remove"
-    bool removeEnabled = true;
-    std::string otherButton;
-    bool scriptWritten = false;
-};
-
-// Starts the program, presses "&Remove", reads the dialog, then presses
-// "Close" and waits for the program to end with code 0.
-Removal RunRemoval(const std::string& exe)
-{
-    Removal run;
-    RunningProgram uninstall(exe);
-    HWND dialog = uninstall.WaitForDialog(kDialogCaption);
-    EXPECT_NE(dialog, nullptr) << exe;
-    if (!dialog)
-        return run;
-    run.openingLines = ListBoxLines(dialog, IDC_MESSAGES);
-    Click(dialog, IDOK);
-    run.lines = ListBoxLines(dialog, IDC_MESSAGES);
-    run.removeEnabled = IsControlEnabled(dialog, IDOK);
-    run.otherButton = ControlText(dialog, IDCANCEL);
-    run.scriptWritten = FileExists(CleanupScript());
-    Click(dialog, IDCANCEL);
-    EXPECT_EQ(uninstall.WaitForExit(), 0u);
-    return run;
-}
-
 void ExpectRefused(const Removal& run, const std::string& folder, const std::string& reason)
 {
     EXPECT_EQ(run.openingLines, OpeningLines(folder));
@@ -120,22 +64,6 @@ void ExpectRefused(const Removal& run, const std::string& folder, const std::str
     EXPECT_EQ(run.otherButton, "Close");
     EXPECT_FALSE(run.scriptWritten);
 }
-
-// Removes what a test put outside its scratch folders, also when it fails.
-class RemovedAtEnd {
-public:
-    explicit RemovedAtEnd(std::vector<std::string> paths) : m_paths(std::move(paths)) {}
-    ~RemovedAtEnd()
-    {
-        for (const std::string& path : m_paths)
-            RemoveTree(path);
-    }
-    RemovedAtEnd(const RemovedAtEnd&) = delete;
-    RemovedAtEnd& operator=(const RemovedAtEnd&) = delete;
-
-private:
-    std::vector<std::string> m_paths;
-};
 
 class UnInstallRun : public ::testing::Test {
 protected:
