@@ -6,6 +6,8 @@
 
 #include <string>
 
+class CDialog;
+
 class CWinApp {
 public:
     CWinApp();
@@ -25,6 +27,9 @@ public:
     const std::string& AppName() const { return m_strAppName; }
 
     HINSTANCE m_hInstance = nullptr;
+    // The program's main window: its one dialog, while that runs. Message
+    // boxes are owned by it.
+    CDialog* m_pMainWnd = nullptr;
 
 private:
     friend BOOL AfxOleInit();

@@ -70,6 +70,11 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM)
         CenterOnScreenIfUnplaced();
         return OnInitDialog();
     case WM_COMMAND:
+        // A disabled dialog (one that owns an open message box) takes no
+        // command: a "Close" sent by another program, or from the taskbar,
+        // must not run the handler a second time under the box.
+        if (!IsWindowEnabled(m_hWnd))
+            return TRUE;
         // Buttons send BN_CLICKED (0); Enter and Escape arrive with code 0
         // too, from the dialog manager.
         if (HIWORD(wParam) == BN_CLICKED) {
@@ -81,8 +86,13 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM)
                 OnCancel();
                 return TRUE;
             }
+            // The help command (ID_HELP) does nothing: neither program has a
+            // help file for a help handler to open.
         }
         return FALSE;
+    case WM_HELP:
+        // F1: the same help command, the same nothing.
+        return TRUE;
     case WM_PAINT:
         return OnPaint() ? TRUE : FALSE;
     case WM_QUERYDRAGICON:

@@ -1,6 +1,7 @@
 #include "framework/message_box.h"
 
 #include "framework/app.h"
+#include "framework/dialog.h"
 
 UINT MessageBoxTypeWithIcon(UINT type)
 {
@@ -21,7 +22,11 @@ int AfxMessageBox(const std::string& text, UINT type)
 {
     CWinApp* app = AfxGetApp();
     const std::string title = app ? app->AppName() : std::string();
-    // The active window (the open dialog, if any) owns the box, so that the
-    // box is modal to it.
-    return MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MessageBoxTypeWithIcon(type));
+    // The main window owns the box, whether or not it is the active one: the
+    // system disables it while the box is open, so the dialog takes no
+    // further command until the box has been answered.
+    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (owner && !IsWindow(owner))
+        owner = nullptr;
+    return MessageBoxA(owner, text.c_str(), title.c_str(), MessageBoxTypeWithIcon(type));
 }

@@ -189,6 +189,58 @@ TEST_F(InstallShortCuts, ClearingEveryBoxAsksFirst)
     EXPECT_EQ(ShortCutsPresent(), "000");
 }
 
+struct BoxCount {
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountBox(HWND window, LPARAM param)
+{
+    auto* boxes = reinterpret_cast<BoxCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == boxes->processId && IsWindowVisible(window) && WindowText(window) == kMessageBoxCaption)
+        ++boxes->count;
+    return TRUE;
+}
+
+int OpenBoxes(const RunningProgram& program)
+{
+    BoxCount boxes{program.ProcessId(), 0};
+    EnumWindows(CountBox, reinterpret_cast<LPARAM>(&boxes));
+    return boxes.count;
+}
+
+// The confirmation belongs to the dialog, which it disables: a second
+// "Close" (from another program, the taskbar or the close box) while it is
+// open neither opens another box nor applies the shortcuts twice.
+TEST_F(InstallShortCuts, TheConfirmationIsOwnedByTheDialogAndTakesNoSecondClose)
+{
+    MarkInstalledBefore();
+    MakeShortCuts("111");
+    ProductFolder folder("tolmic second close");
+    RunningProgram install(folder.InstallExe());
+    HWND dialog = install.WaitForDialog(kDialogCaption);
+    ASSERT_NE(dialog, nullptr);
+    TickNewColumn(dialog, "000");
+
+    PostClick(dialog, IDCANCEL);
+    HWND box = install.WaitForDialog(kMessageBoxCaption);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+
+    PressEscape(dialog);
+    PressCloseBox(dialog);
+    PostClick(dialog, IDCANCEL);
+    Sleep(1000);
+    EXPECT_EQ(OpenBoxes(install), 1);
+
+    PostClick(box, IDYES);
+    EXPECT_EQ(install.WaitForExit(), 0u);
+    EXPECT_EQ(ShortCutsPresent(), "000");
+}
+
 // A folder where the desktop shortcut belongs shows as a shortcut, but
 // clearing its box must not delete the folder and what is in it.
 TEST_F(InstallShortCuts, AFolderInPlaceOfTheDesktopShortCutIsLeftIntact)
