@@ -13,20 +13,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/build.sh" i686
 "$ROOT/scripts/check-imports.sh" "$BUILD/i686"
 "$ROOT/scripts/dist.sh"
-# The i686 suite runs only when asked for (TOLMIC_TEST_I686=1): where this
-# kernel has no 32-bit support it runs through qemu, and there some of its
-# programs still crash or time out, so it cannot yet gate a run.
-suites=(x86_64)
-if [ "${TOLMIC_TEST_I686:-0}" = 1 ]; then
-  "$ROOT/scripts/build.sh" i686-tests
-  suites=(i686-tests x86_64)
-else
-  step "not running the i686 suite (set TOLMIC_TEST_I686=1 to run it)"
-fi
+"$ROOT/scripts/build.sh" i686-tests
 "$ROOT/scripts/build.sh" x86_64
 "$ROOT/scripts/wine-prefix.sh" "$BUILD/wine" null
 
-for arch in "${suites[@]}"; do
+for arch in i686-tests x86_64; do
   step "running the tests under Wine ($arch)"
   (cd "$BUILD/$arch" && ctest --output-on-failure -j2 "$@") || die "tests failed ($arch)"
 done

@@ -27,10 +27,17 @@ void RunUnixCommand(const std::string& program, std::initializer_list<std::strin
     std::string commandLine = program;
     for (const std::string& argument : arguments)
         commandLine += " \"" + argument + "\"";
+    // A 32-bit Wine hands a Linux child the parent's standard handles and
+    // then loses its own standard output: the child gets the null device.
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    UniqueFileHandle nul(CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     &inheritable, OPEN_EXISTING, 0, nullptr));
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul.Get();
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
         return;
     UniqueKernelHandle process(info.hProcess);
     UniqueKernelHandle thread(info.hThread);
