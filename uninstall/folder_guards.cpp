@@ -1,110 +1,331 @@
+// The shell's known-folder manager is declared for Vista and later only. It
+// is reached through COM at run time, where CoCreateInstance simply fails on
+// older systems, so raising the version for this file adds no import; every
+// function called directly here exists on XP. It must come before any
+// header, the own one included.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600
+#undef WINVER
+#define WINVER 0x0600
+
 #include "uninstall/folder_guards.h"
 
 #include <windows.h>
 #include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cwchar>
+#include <set>
 
 #include "common/drive_letter.h"
+#include "common/handles.h"
 #include "common/temp_folder.h"
 
-namespace {
-const char kLongPathPrefix[] = "\\\\?\\";
-const char kLongUncPrefix[] = "\\\\?\\UNC\\";
+#if NTDDI_VERSION < NTDDI_VISTA
+#error "the known-folder manager's declarations need NTDDI_VISTA"
+#endif
 
-bool StartsWith(const std::string& text, const char* prefix)
+namespace {
+const wchar_t kLongPathPrefix[] = L"\\\\?\\";
+const wchar_t kLongUncPrefix[] = L"\\\\?\\UNC\\";
+
+// --- Spellings -------------------------------------------------------------
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix)
 {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+    return text.compare(0, std::char_traits<wchar_t>::length(prefix), prefix) == 0;
 }
 
 // "\\?\C:\x" -> "C:\x", "\\?\UNC\server\share" -> "\\server\share".
-std::string WithoutLongPathPrefix(const std::string& path)
+std::wstring WithoutLongPathPrefix(const std::wstring& path)
 {
     if (StartsWith(path, kLongUncPrefix))
-        return "\\\\" + path.substr(std::char_traits<char>::length(kLongUncPrefix));
+        return L"\\\\" + path.substr(std::char_traits<wchar_t>::length(kLongUncPrefix));
     if (StartsWith(path, kLongPathPrefix))
-        return path.substr(std::char_traits<char>::length(kLongPathPrefix));
+        return path.substr(std::char_traits<wchar_t>::length(kLongPathPrefix));
     return path;
 }
 
-std::string WithoutTrailingBackslashes(std::string path)
+std::wstring WithoutTrailingBackslashes(std::wstring path)
 {
-    while (!path.empty() && path.back() == '\\')
+    while (!path.empty() && path.back() == L'\\')
         path.pop_back();
     return path;
 }
 
+// The text in UTF-16, exactly; false when it is not valid in the ANSI page.
+bool Widen(const std::string& text, std::wstring& wide)
+{
+    wide.clear();
+    if (text.empty())
+        return true;
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return false;
+    wide.resize(static_cast<size_t>(length));
+    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, &wide[0], length) == length;
+}
+
 // The long form of an existing path (no 8.3 aliases), so that both sides of
 // a comparison name their components alike; the path itself otherwise.
-std::string LongForm(const std::string& path)
+std::wstring LongForm(const std::wstring& path)
 {
-    char buffer[MAX_PATH];
-    const DWORD length = GetLongPathNameA(path.c_str(), buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
+    if (needed == 0)
         return path;
-    return std::string(buffer, length);
+    std::wstring buffer(needed, L'\0');
+    const DWORD length = GetLongPathNameW(path.c_str(), &buffer[0], needed);
+    if (length == 0 || length >= needed)
+        return path;  // renamed between the two calls
+    buffer.resize(length);
+    return buffer;
 }
 
 // The form in which two paths compare as the file system compares them.
-std::string ComparableForm(const std::string& path)
+std::wstring ComparableForm(const std::wstring& path)
 {
-    std::string comparable = WithoutTrailingBackslashes(WithoutLongPathPrefix(path));
+    std::wstring comparable = WithoutTrailingBackslashes(WithoutLongPathPrefix(path));
     if (!comparable.empty())
-        CharUpperBuffA(&comparable[0], static_cast<DWORD>(comparable.size()));
+        CharUpperBuffW(&comparable[0], static_cast<DWORD>(comparable.size()));
     return comparable;
 }
 
-void AddShellFolder(std::vector<std::string>& folders, int csidl)
+bool SameOrAbove(const std::wstring& folder, const std::wstring& other)
 {
-    char path[MAX_PATH];
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) && path[0] != '\0')
-        folders.emplace_back(path);
+    const std::wstring upper = ComparableForm(folder);
+    const std::wstring lower = ComparableForm(other);
+    if (upper.empty() || lower.size() < upper.size() || lower.compare(0, upper.size(), upper) != 0)
+        return false;
+    return lower.size() == upper.size() || lower[upper.size()] == L'\\';
 }
+
+// "C:", "\\server\share" or "\\server" (above any share), without a
+// "\\?\" prefix and trailing backslashes.
+bool IsRootPath(const std::wstring& path)
+{
+    if (path.size() == 2 && path[1] == L':' && path[0] < 0x80 && IsDriveLetter(static_cast<char>(path[0])))
+        return true;
+    if (!StartsWith(path, L"\\\\"))
+        return false;
+    const std::wstring::size_type server = path.find_first_not_of(L'\\', 2);
+    if (server != 2)
+        return false;
+    const std::wstring::size_type slash = path.find(L'\\', server);
+    if (slash == std::wstring::npos || slash + 1 >= path.size())
+        return true;
+    return path.find(L'\\', slash + 1) == std::wstring::npos;
+}
+
+// The folder and each folder above it, up to the root of its drive or share.
+std::vector<std::wstring> SelfAndAncestors(const std::wstring& folder)
+{
+    std::vector<std::wstring> chain;
+    std::wstring path = WithoutTrailingBackslashes(WithoutLongPathPrefix(folder));
+    while (!path.empty()) {
+        chain.push_back(path);
+        const std::wstring::size_type slash = path.rfind(L'\\');
+        if (IsRootPath(path) || slash == std::wstring::npos)
+            break;
+        path.erase(slash);
+    }
+    return chain;
+}
+
+// --- Identity --------------------------------------------------------------
+
+// What names a folder whatever the path that reaches it.
+struct FolderIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    FILETIME created = {};
+};
+
+// One file index on one volume is one folder. Wine, though, derives the
+// volume serial from whichever drive letter it finds for a file, so one
+// folder shows other serials through another letter, and at times 0; there
+// the creation time tells instead. Two folders with one index and one
+// creation time to the 100 ns are, at worst, one refusal too many.
+bool IsSameFolder(const FolderIdentity& one, const FolderIdentity& other)
+{
+    if (one.indexHigh != other.indexHigh || one.indexLow != other.indexLow)
+        return false;
+    return one.volume == other.volume || CompareFileTime(&one.created, &other.created) == 0;
+}
+
+// Follows links, as every other use of the path does. False when the folder
+// cannot be opened (missing, no access).
+bool ReadIdentity(const std::wstring& folder, FolderIdentity& identity)
+{
+    std::wstring path = folder;
+    if (path.size() == 2 && path[1] == L':')
+        path += L'\\';  // "C:" alone names the drive's current folder
+    UniqueFileHandle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!handle || !GetFileInformationByHandle(handle.Get(), &info))
+        return false;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.indexHigh = info.nFileIndexHigh;
+    identity.indexLow = info.nFileIndexLow;
+    identity.created = info.ftCreationTime;
+    return true;
+}
+
+// --- The shell's folders ---------------------------------------------------
+
+template <typename T>
+struct TaskMemoryTraits {
+    using Type = T*;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type memory) { CoTaskMemFree(memory); }
+};
+template <typename T>
+using UniqueTaskMemory = UniqueResource<TaskMemoryTraits<T>>;
+
+// COM on this thread while the object lives. The program has started it
+// already (this only counts up and down again); a caller may not have.
+class ComForThisThread {
+public:
+    ComForThisThread() : m_result(CoInitialize(nullptr)) {}
+    ~ComForThisThread()
+    {
+        if (SUCCEEDED(m_result))
+            CoUninitialize();
+    }
+    ComForThisThread(const ComForThisThread&) = delete;
+    ComForThisThread& operator=(const ComForThisThread&) = delete;
+
+private:
+    HRESULT m_result;
+};
+
+// Vista and later. Virtual folders (Control Panel, Network) have no path.
+void AddKnownFolders(std::vector<std::wstring>& folders)
+{
+    ComForThisThread com;
+    ComPtr<IKnownFolderManager> manager;
+    if (FAILED(CoCreateInstance(CLSID_KnownFolderManager, nullptr, CLSCTX_INPROC_SERVER, IID_IKnownFolderManager,
+                                manager.PutVoid())))
+        return;
+    UniqueTaskMemory<KNOWNFOLDERID> ids;
+    UINT count = 0;
+    if (FAILED(manager->GetFolderIds(ids.Put(), &count)) || !ids)
+        return;
+    for (UINT i = 0; i < count; ++i) {
+        ComPtr<IKnownFolder> known;
+        if (FAILED(manager->GetFolder(ids.Get()[i], reinterpret_cast<IKnownFolder**>(known.PutVoid()))))
+            continue;
+        UniqueTaskMemory<WCHAR> path;
+        if (SUCCEEDED(known->GetPath(KF_FLAG_DONT_VERIFY, path.Put())) && path && path.Get()[0] != L'\0')
+            folders.emplace_back(path.Get());
+    }
+}
+
+// The whole CSIDL range: all that older systems know, and on newer ones a
+// second opinion. Numbers without a folder, or without a path, fail.
+void AddShellFolders(std::vector<std::wstring>& folders)
+{
+    for (int csidl = 0; csidl <= 0xFF; ++csidl) {
+        WCHAR path[MAX_PATH] = {};
+        if (SUCCEEDED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_DONT_VERIFY, nullptr, SHGFP_TYPE_CURRENT, path))) {
+            const size_t length = wcsnlen(path, MAX_PATH);
+            if (length > 0 && length < MAX_PATH)
+                folders.emplace_back(path, length);
+        }
+    }
+}
+
+void AddEnvironmentFolder(std::vector<std::wstring>& folders, const wchar_t* name)
+{
+    const DWORD needed = GetEnvironmentVariableW(name, nullptr, 0);
+    if (needed == 0)
+        return;
+    std::wstring value(needed, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, &value[0], needed);
+    if (length == 0 || length >= needed)
+        return;
+    value.resize(length);
+    folders.push_back(value);
+}
+
+void AddTemporaryFolder(std::vector<std::wstring>& folders)
+{
+    std::string temp;
+    std::wstring wide;
+    if (GetTemporaryFolder(temp) && Widen(temp, wide))
+        folders.push_back(wide);
+}
+
+// --- The checks ------------------------------------------------------------
+
+bool IsNamedAsOrAbove(const std::wstring& product, const std::wstring& known)
+{
+    return SameOrAbove(product, known) || SameOrAbove(product, LongForm(known));
+}
+
+// Whether the product folder is, by the file system's word, one of the
+// known folders or of the folders above them.
+class ProductIdentity {
+public:
+    explicit ProductIdentity(const std::wstring& product) : m_known(ReadIdentity(product, m_product)) {}
+
+    // The product folder is `known` or one of the folders above it.
+    bool IsOrHolds(const std::wstring& known)
+    {
+        if (!m_known)
+            return false;
+        for (const std::wstring& folder : SelfAndAncestors(known)) {
+            if (!m_looked.insert(ComparableForm(folder)).second)
+                continue;  // C:\Users and the like come up again and again
+            FolderIdentity identity;
+            if (ReadIdentity(folder, identity) && IsSameFolder(identity, m_product))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    FolderIdentity m_product;
+    bool m_known;
+    std::set<std::wstring> m_looked;
+};
 }  // namespace
 
 bool IsDriveRoot(const std::string& folder)
 {
-    const std::string path = WithoutTrailingBackslashes(WithoutLongPathPrefix(folder));
-    if (path.size() == 2 && StartsWithDrive(path))
-        return true;
-    // "\\server\share": two names after the leading pair of backslashes.
-    if (!StartsWith(path, "\\\\"))
-        return false;
-    const std::string::size_type server = path.find_first_not_of('\\', 2);
-    if (server != 2)
-        return false;
-    const std::string::size_type slash = path.find('\\', server);
-    if (slash == std::string::npos || slash + 1 >= path.size())
-        return true;  // "\\server" alone is above any share
-    return path.find('\\', slash + 1) == std::string::npos;
+    std::wstring wide;
+    return Widen(folder, wide) && IsRootPath(WithoutTrailingBackslashes(WithoutLongPathPrefix(wide)));
 }
 
 bool IsSameOrAbove(const std::string& folder, const std::string& other)
 {
-    const std::string upper = ComparableForm(folder);
-    const std::string lower = ComparableForm(other);
-    if (upper.empty() || lower.size() < upper.size() || lower.compare(0, upper.size(), upper) != 0)
-        return false;
-    return lower.size() == upper.size() || lower[upper.size()] == '\\';
+    std::wstring wideFolder, wideOther;
+    return Widen(folder, wideFolder) && Widen(other, wideOther) && SameOrAbove(wideFolder, wideOther);
 }
 
-std::vector<std::string> WellKnownFolders()
+std::vector<std::wstring> ProtectedFolders()
 {
-    std::vector<std::string> folders;
-    for (int csidl : {CSIDL_WINDOWS, CSIDL_SYSTEM, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86,
-                      CSIDL_PROGRAM_FILES_COMMON, CSIDL_PROFILE, CSIDL_DESKTOPDIRECTORY, CSIDL_PERSONAL,
-                      CSIDL_APPDATA, CSIDL_LOCAL_APPDATA, CSIDL_COMMON_APPDATA, CSIDL_STARTMENU,
-                      CSIDL_PROGRAMS})
-        AddShellFolder(folders, csidl);
-    std::string temp;
-    if (GetTemporaryFolder(temp))
-        folders.push_back(temp);
+    std::vector<std::wstring> folders;
+    AddKnownFolders(folders);
+    AddShellFolders(folders);
+    AddEnvironmentFolder(folders, L"ProgramW6432");
+    AddEnvironmentFolder(folders, L"CommonProgramW6432");
+    AddTemporaryFolder(folders);
     return folders;
 }
 
 bool HoldsWellKnownFolder(const std::string& folder)
 {
-    const std::string product = LongForm(folder);
-    for (const std::string& known : WellKnownFolders()) {
-        if (IsSameOrAbove(product, known) || IsSameOrAbove(product, LongForm(known)))
+    std::wstring product;
+    if (!Widen(folder, product) || product.empty())
+        return true;  // a name that cannot be read is not purged
+    product = LongForm(product);
+    ProductIdentity identity(product);
+    for (const std::wstring& known : ProtectedFolders()) {
+        if (IsNamedAsOrAbove(product, known) || identity.IsOrHolds(known))
             return true;
     }
     return false;

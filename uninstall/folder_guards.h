@@ -1,6 +1,6 @@
 // Folders that must never be purged, whatever program sits in them: the
-// root of a drive or share, and folders that hold the user's or the
-// system's own folders.
+// root of a drive or share, and folders that are or hold one of the folders
+// the shell knows.
 #pragma once
 
 #include <string>
@@ -15,12 +15,16 @@ bool IsDriveRoot(const std::string& folder);
 // ignoring trailing backslashes. "C:\Prog" is not above "C:\Program Files".
 bool IsSameOrAbove(const std::string& folder, const std::string& other);
 
-// The shell's well-known folders (Windows, system, program files, the
-// user's profile, desktop, documents, application data, Start menu and
-// Programs, common application data) and the temporary folder; those the
-// system cannot give are left out.
-std::vector<std::string> WellKnownFolders();
+// Every folder the shell knows, read afresh on each call: each known folder
+// with a file-system path (Vista and later), each CSIDL folder with one, the
+// 64-bit Program Files and Common Files (which a 32-bit program's CSIDLs
+// do not name), and the temporary folder. Folders that need not exist yet
+// are included.
+std::vector<std::wstring> ProtectedFolders();
 
-// True when `folder` is one of the well-known folders or lies above one.
-// Folders below them (C:\Program Files\Tolmic 2007) are not protected.
+// True when `folder` is one of the protected folders or lies above one. Two
+// folders are the same when their names compare alike or when the file
+// system says they are one folder (reached through a link, another drive
+// letter, an 8.3 name). Folders below them (C:\Program Files\Tolmic 2007)
+// are not protected.
 bool HoldsWellKnownFolder(const std::string& folder);

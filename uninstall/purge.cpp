@@ -41,6 +41,53 @@ void ReportFailure(CMessageSink& messages, const std::string& what, DWORD code)
 {
     messages.AddMessage(what + ": " + GetSystemErrorText(code));
 }
+
+bool IsPlainFolder(DWORD attributes)
+{
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Opens the folder entry itself (a link at the name, not what it points to)
+// without FILE_SHARE_DELETE: while the handle lives, nobody can rename or
+// delete the folder or put a link at its name. List access because a handle
+// with attribute access alone takes no part in sharing checks. Returns an
+// empty handle unless the entry is a plain folder.
+UniqueFileHandle HoldPlainFolder(const std::string& folder)
+{
+    UniqueFileHandle handle(CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!handle || !GetFileInformationByHandle(handle.Get(), &info) || !IsPlainFolder(info.dwFileAttributes))
+        return UniqueFileHandle();
+    // Wine opens a link's target even so, and its handle shows a plain
+    // folder; the entry's own attributes still show the link.
+    if (!IsPlainFolder(GetFileAttributesA(folder.c_str())))
+        return UniqueFileHandle();
+    return handle;
+}
+
+// Deletes the files of a held folder and purges its sub-folders.
+int PurgeContents(const std::string& folder, int depth, CMessageSink& messages, const FolderHeldCallback& onHeld)
+{
+    int result = 1;
+    ForEachEntry(folder, [&](const WIN32_FIND_DATAA& entry) {
+        const std::string path = folder + "\\" + entry.cFileName;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            // A link too: what stands at the name now is what counts.
+            if (!PurgeFolder(path, depth + 1, messages, onHeld))
+                result = 0;
+        } else if (!DeleteSingleFile(path)) {
+            const DWORD code = GetLastError();
+            if (std::strcmp(entry.cFileName, product::kUninstallerFileName) != 0) {
+                ReportFailure(messages, entry.cFileName, code);
+                result = 0;
+            }
+        }
+    });
+    return result;
+}
 }  // namespace
 
 BOOL DeleteSingleFile(std::string path)
@@ -53,34 +100,18 @@ BOOL RemoveSingleFolder(std::string path)
     return RemoveDirectoryA(path.c_str());
 }
 
-int PurgeFolder(std::string folder, int depth, CMessageSink& messages)
+int PurgeFolder(std::string folder, int depth, CMessageSink& messages, const FolderHeldCallback& onHeld)
 {
     int result = 1;
-    ForEachEntry(folder, [&](const WIN32_FIND_DATAA& entry) {
-        const std::string path = folder + "\\" + entry.cFileName;
-        switch (KindOf(entry)) {
-        case EntryKind::Folder:
-            if (!PurgeFolder(path, depth + 1, messages))
-                result = 0;
-            break;
-        case EntryKind::FolderLink:
-            // The link goes, never what it points to.
-            if (!RemoveSingleFolder(path)) {
-                ReportFailure(messages, path, GetLastError());
-                result = 0;
-            }
-            break;
-        case EntryKind::File:
-            if (!DeleteSingleFile(path)) {
-                const DWORD code = GetLastError();
-                if (std::strcmp(entry.cFileName, product::kUninstallerFileName) != 0) {
-                    ReportFailure(messages, entry.cFileName, code);
-                    result = 0;
-                }
-            }
-            break;
-        }
-    });
+    UniqueFileHandle held = HoldPlainFolder(folder);
+    if (held) {
+        if (onHeld)
+            onHeld(folder);
+        if (!PurgeContents(folder, depth, messages, onHeld))
+            result = 0;
+        held.Reset();  // the hold would keep the folder from being removed
+    }
+    // Emptied, or never entered: of a link only the link itself goes.
     if (!RemoveSingleFolder(folder)) {
         const DWORD code = GetLastError();
         if (depth > 1) {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "common/handles.h"
 #include "support/paths.h"
 #include "support/unix_links.h"
@@ -170,6 +173,97 @@ TEST(FolderLinks, AreNeitherSearchedNorEnteredByThePurge)
     EXPECT_EQ(result, expected.empty() ? 1 : 0);
     EXPECT_FALSE(FileExists(product / "Tolmic.exe"));
     EXPECT_FALSE(FileExists(product / "sub\\a.txt"));
+}
+
+// Renames a folder and back; true when the first rename worked.
+bool CanBeRenamed(const std::string& folder)
+{
+    const std::string away = folder + " renamed";
+    if (!MoveFileExA(folder.c_str(), away.c_str(), 0))
+        return false;
+    EXPECT_TRUE(MoveFileExA(away.c_str(), folder.c_str(), 0)) << "could not put " << folder << " back";
+    return true;
+}
+
+// While the purge empties a folder it holds it: nobody can rename it away
+// (or so put something else at its name) until it is removed.
+TEST(PurgeFolder, HoldsEachFolderWhileEmptyingIt)
+{
+    ScratchFolder product("tolmic-held");
+    MakeTree(product.Path(), {"Tolmic.exe", "sub\\a.txt", "sub\\deeper\\b.txt"});
+    ASSERT_TRUE(CanBeRenamed(product / "sub\\deeper")) << "renaming works when nothing holds the folder";
+
+    std::vector<std::string> held, renamed;
+    RecordedMessages messages;
+    const int result = PurgeFolder(product.Path(), 1, messages, [&](const std::string& folder) {
+        held.push_back(folder);
+        if (CanBeRenamed(folder))
+            renamed.push_back(folder);
+    });
+
+    EXPECT_EQ(held, (std::vector<std::string>{product.Path(), product / "sub", product / "sub\\deeper"}));
+    EXPECT_EQ(renamed, std::vector<std::string>()) << "a held folder could be renamed";
+    EXPECT_EQ(messages.lines, std::vector<std::string>());
+    EXPECT_EQ(result, 1);
+    EXPECT_FALSE(FolderExists(product.Path())) << "the holds must be gone before the removals";
+}
+
+// Listed as a plain folder, a link by the time the purge goes in: the purge
+// must see it is a link now, and never enter it.
+TEST(FolderLinks, ALinkPutInPlaceOfAListedFolderIsNotEntered)
+{
+    ScratchFolder outside("tolmic-outside");
+    MakeTree(outside.Path(), {"keep.txt", "deep\\data.bin"});
+    const std::vector<std::string> outsideBefore = TreeEntries(outside.Path());
+    ScratchFolder product("tolmic-swapped");
+    MakeTree(product.Path(), {"Tolmic.exe", "sub\\one\\a.txt", "sub\\two\\b.txt"});
+    std::unique_ptr<FolderLink> link;
+    std::string swapped;
+    std::vector<std::string> held;
+
+    // On entering one of the two, the other (already listed) becomes a link.
+    RecordedMessages messages;
+    const int result = PurgeFolder(product.Path(), 1, messages, [&](const std::string& folder) {
+        held.push_back(folder);
+        if (!swapped.empty())
+            return;
+        const std::string one = product / "sub\\one", two = product / "sub\\two";
+        if (folder != one && folder != two)
+            return;
+        swapped = folder == one ? two : one;
+        RemoveTree(swapped);
+        link = std::make_unique<FolderLink>(swapped, outside.Path());
+    });
+
+    ASSERT_FALSE(swapped.empty());
+    ASSERT_TRUE(link->Made()) << "could not make the link from the Linux side";
+    EXPECT_EQ(TreeEntries(outside.Path()), outsideBefore) << "something behind the link changed";
+    EXPECT_EQ(std::count(held.begin(), held.end(), swapped), 0) << "the purge went into the link";
+    // Where the link cannot be removed (Wine), it and its folder are reported.
+    std::vector<std::string> expected;
+    if (GetFileAttributesA(swapped.c_str()) != INVALID_FILE_ATTRIBUTES)
+        expected = {swapped, product / "sub"};
+    ASSERT_EQ(messages.lines.size(), expected.size()) << testing::PrintToString(messages.lines);
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(messages.lines[i].rfind(expected[i] + ": ", 0), 0u) << messages.lines[i];
+    EXPECT_EQ(result, expected.empty() ? 1 : 0);
+}
+
+// The product folder itself a link: nothing behind it is touched. At depth
+// 1 a folder left in place is not reported.
+TEST(FolderLinks, AProductFolderThatIsALinkIsNotEntered)
+{
+    ScratchFolder outside("tolmic-outside");
+    MakeTree(outside.Path(), {"Tolmic.exe", "keep.txt", "deep\\data.bin"});
+    const std::vector<std::string> outsideBefore = TreeEntries(outside.Path());
+    ScratchFolder parent("tolmic-link-parent");
+    FolderLink product(parent / "product", outside.Path());
+    ASSERT_TRUE(product.Made()) << "could not make the link from the Linux side";
+
+    RecordedMessages messages;
+    EXPECT_EQ(PurgeFolder(parent / "product", 1, messages), 1);
+    EXPECT_EQ(messages.lines, std::vector<std::string>());
+    EXPECT_EQ(TreeEntries(outside.Path()), outsideBefore);
 }
 
 }  // namespace
