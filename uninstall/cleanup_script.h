@@ -5,25 +5,39 @@
 
 #include <string>
 
+#include "common/handles.h"
+#include "uninstall/program_end_pipe.h"
+
 extern const char kCleanupScriptName[];  // "_uninsep.bat"
-
-// A path as the script must spell it inside double quotes: every "%" is
-// doubled, since cmd would otherwise read "%...%" as a variable.
-std::string EscapeForScript(const std::string& path);
-
-// The script's text, lines ended by CR LF: retry deleting `modulePath`
-// about once a second until it is gone or about an hour has passed, then
-// remove `moduleFolder` (only if empty) and delete `scriptPath`.
-std::string FormatCleanupScript(const std::string& modulePath, const std::string& moduleFolder,
-                                const std::string& scriptPath);
 
 // The temporary folder (ending in "\") and the script's path in it; false
 // when the system gives no temporary folder or the script's path would not
 // fit a MAX_PATH buffer.
 bool GetCleanupScriptPath(std::string& tempFolder, std::string& scriptPath);
 
-// Writes the script for the running program and starts it hidden, in the
-// temporary folder. Does nothing unless `folder` is exactly the program's
-// own folder; writes nothing when a path does not fit, and deletes a script
-// that could not be written whole. Reports nothing.
-void WriteCleanupScript(const std::string& folder);
+// The script of one run and what it relies on while the program runs: the
+// pipe it waits on and the handle that keeps every other program from
+// changing the script. Both are let go when the object goes, at the end of
+// the program; by then cmd has read the whole script.
+class CCleanupScript {
+public:
+    CCleanupScript() = default;
+    // Gives cmd a few seconds to read the script, if it has not yet.
+    ~CCleanupScript();
+    CCleanupScript(const CCleanupScript&) = delete;
+    CCleanupScript& operator=(const CCleanupScript&) = delete;
+
+    // Writes the script for the running program and starts it hidden, in
+    // the system folder. Does nothing unless `folder` is exactly the
+    // program's own folder; writes nothing when a path does not fit or
+    // cannot be spelled exactly for cmd; deletes a script that could not be
+    // written whole or started. Reports nothing.
+    void WriteAndStart(const std::string& folder);
+
+private:
+    // False when no script runs; the pipe may then be open still.
+    bool WriteAndStartWithPipe(const std::string& folder);
+
+    ProgramEndPipe m_programEnd;
+    UniqueFileHandle m_script;
+};

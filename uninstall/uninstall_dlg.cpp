@@ -8,7 +8,6 @@
 #include "common/shortcut.h"
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
-#include "uninstall/cleanup_script.h"
 #include "uninstall/folder_guards.h"
 #include "uninstall/purge.h"
 
@@ -140,5 +139,5 @@ void CUnInstallDlg::FindSourceFiles(std::string folder)
 
 void CUnInstallDlg::WriteCleanupScript(std::string folder)
 {
-    ::WriteCleanupScript(folder);
+    m_cleanupScript.WriteAndStart(folder);
 }

@@ -6,6 +6,7 @@
 
 #include "common/product_dialog.h"
 #include "framework/listbox.h"
+#include "uninstall/cleanup_script.h"
 #include "uninstall/message_list.h"
 
 class CUnInstallDlg : public CProductDialog, private CMessageSink {
@@ -38,4 +39,6 @@ private:
 
     CListBox m_listMessages;
     BOOL m_bSourceFiles = 0;  // raised by FindSourceFiles
+    // Held until the program ends: the script waits for that.
+    CCleanupScript m_cleanupScript;
 };

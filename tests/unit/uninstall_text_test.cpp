@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include "support/environment.h"
 #include "support/paths.h"
 #include "uninstall/cleanup_script.h"
+#include "uninstall/cleanup_script_text.h"
 #include "uninstall/message_list.h"
 #include "uninstall/purge.h"
 
@@ -67,51 +69,146 @@ TEST(SourceFiles, ExtensionIsTheLowerCasedTextAfterTheLastPoint)
     }
 }
 
-TEST(CleanupScript, TextRetriesWithAPauseThenRemovesFolderAndItself)
+// Code pages as this Wine has them: ANSI 1252, OEM 437.
+const CodePages kWestern = {1252, 437};
+
+CleanupScriptPaths AsciiPaths()
 {
-    const std::string expected =
-        "set /a tries=0\r\n"
-        ":Repeat\r\n"
-        "del \"C:\\P\\T\\UnInstall.exe\"\r\n"
-        "if not exist \"C:\\P\\T\\UnInstall.exe\" goto Removed\r\n"
-        "set /a tries+=1\r\n"
-        "if %tries% geq 3600 goto Removed\r\n"
-        "ping -n 2 127.0.0.1 >nul\r\n"
-        "goto Repeat\r\n"
-        ":Removed\r\n"
-        "rmdir \"C:\\P\\T\"\r\n"
-        "del \"C:\\Temp\\_uninsep.bat\"\r\n";
-    EXPECT_EQ(FormatCleanupScript("C:\\P\\T\\UnInstall.exe", "C:\\P\\T", "C:\\Temp\\_uninsep.bat"), expected);
+    CleanupScriptPaths paths;
+    paths.program = {"C:\\P\\T\\UnInstall.exe", ""};
+    paths.folder = {"C:\\P\\T", ""};
+    paths.script = {"C:\\Temp\\_uninsep.bat", ""};
+    paths.ping = {"C:\\windows\\system32\\ping.exe", ""};
+    paths.pipe = "\\\\.\\pipe\\tolmic-uninstall-12-34";
+    return paths;
 }
 
-TEST(CleanupScript, DoublesEveryPercentAndKeepsOtherCharacters)
+// The script's text, or "unchanged" when none is written.
+std::string Format(const CleanupScriptPaths& paths, const CodePages& pages = kWestern)
 {
-    const std::string text = FormatCleanupScript("C:\\100% & (x)\\%PATH%\\UnInstall.exe", "C:\\100% & (x)\\%PATH%",
-                                                 "C:\\Te%mp\\_uninsep.bat");
-    EXPECT_NE(text.find("del \"C:\\100%% & (x)\\%%PATH%%\\UnInstall.exe\"\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("if not exist \"C:\\100%% & (x)\\%%PATH%%\\UnInstall.exe\" goto"), std::string::npos);
-    EXPECT_NE(text.find("rmdir \"C:\\100%% & (x)\\%%PATH%%\"\r\n"), std::string::npos);
-    EXPECT_NE(text.find("del \"C:\\Te%%mp\\_uninsep.bat\"\r\n"), std::string::npos);
-}
-
-// GetTempPathA reads TMP first; restores it when the test ends.
-class TemporaryFolderOverride {
-public:
-    explicit TemporaryFolderOverride(const std::string& folder)
-    {
-        char old[32767];
-        const DWORD length = GetEnvironmentVariableA("TMP", old, sizeof old);
-        m_had = length > 0 && length < sizeof old;
-        if (m_had)
-            m_old.assign(old, length);
-        SetEnvironmentVariableA("TMP", folder.c_str());
+    std::string text = "unchanged";
+    if (!FormatCleanupScript(paths, pages, text)) {
+        EXPECT_EQ(text, "unchanged") << "a refused script leaves the text alone";
     }
-    ~TemporaryFolderOverride() { SetEnvironmentVariableA("TMP", m_had ? m_old.c_str() : nullptr); }
+    return text;
+}
 
-private:
-    std::string m_old;
-    bool m_had = false;
-};
+const char kAsciiScript[] =
+    "(\r\n"
+    "set /p tolmicwait=<\"\\\\.\\pipe\\tolmic-uninstall-12-34\"\r\n"
+    "for /l %%t in (1,1,3600) do (\r\n"
+    "del \"C:\\P\\T\\UnInstall.exe\"\r\n"
+    "if not exist \"C:\\P\\T\\UnInstall.exe\" (\r\n"
+    "rmdir \"C:\\P\\T\"\r\n"
+    "del \"C:\\Temp\\_uninsep.bat\"\r\n"
+    "exit\r\n"
+    ")\r\n"
+    "if %%t gtr 20 \"C:\\windows\\system32\\ping.exe\" -n 2 127.0.0.1 >nul\r\n"
+    ")\r\n"
+    "rmdir \"C:\\P\\T\"\r\n"
+    "del \"C:\\Temp\\_uninsep.bat\"\r\n"
+    "exit\r\n"
+    ")\r\n";
+
+TEST(CleanupScript, TextWaitsOnThePipeThenRetriesAndRemovesFolderAndItself)
+{
+    EXPECT_EQ(Format(AsciiPaths()), kAsciiScript);
+
+    // Without a pipe the loop alone waits.
+    CleanupScriptPaths noPipe = AsciiPaths();
+    noPipe.pipe.clear();
+    std::string expected = kAsciiScript;
+    const std::string waitLine = "set /p tolmicwait=<\"\\\\.\\pipe\\tolmic-uninstall-12-34\"\r\n";
+    expected.erase(expected.find(waitLine), waitLine.size());
+    EXPECT_EQ(Format(noPipe), expected);
+}
+
+// The product folder as the script spells it in `del` and `rmdir`, or no
+// script at all. Hex escapes end where a letter follows that would belong
+// to them.
+TEST(CleanupScript, SpellsThePathsExactlyInTheOemCodePageOrWritesNoScript)
+{
+    const struct {
+        const char* what;
+        std::string folder;
+        std::string folderShort;
+        CodePages pages;
+        const char* spelled;  // null: no script
+    } cases[] = {
+        {"ASCII: no byte changes, % doubled", "C:\\100% & (x)\\%PATH%", "", kWestern, "C:\\100%% & (x)\\%%PATH%%"},
+        {"e acute, U and sharp s as their OEM 437 bytes", "C:\\Apps\\Tolmic Caf\xE9 \xDC" "ber Stra\xDF" "e", "",
+         kWestern, "C:\\Apps\\Tolmic Caf\x82 \x9A" "ber Stra\xE1" "e"},
+        {"the OEM page asked for: 850", "C:\\\xC0 la carte", "", {1252, 850}, "C:\\\xB7 la carte"},
+        {"euro sign, not in OEM 437: the short form", "C:\\Apps\\Tolmic \x80", "C:\\Apps\\TOLMIC~1", kWestern,
+         "C:\\Apps\\TOLMIC~1"},
+        {"the long form wherever it can be spelled", "C:\\Apps\\Tolmic Caf\xE9", "C:\\Apps\\TOLMIC~1", kWestern,
+         "C:\\Apps\\Tolmic Caf\x82"},
+        {"euro sign and no short form", "C:\\Apps\\Tolmic \x80", "", kWestern, nullptr},
+        {"a short form that cannot be spelled either", "C:\\Apps\\Tolmic \x80", "C:\\Apps\\TOLMIC\x80~1", kWestern,
+         nullptr},
+        {"A grave, not in OEM 437, where a best fit would give A", "C:\\\xC0 la carte", "", kWestern, nullptr},
+        {"one code page for both: the bytes as they are", "C:\\Apps\\Tolmic \x80", "", {1252, 1252},
+         "C:\\Apps\\Tolmic \x80"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CleanupScriptPaths paths = AsciiPaths();
+        paths.folder = {c.folder, c.folderShort};
+        paths.program = {c.folder + "\\UnInstall.exe", c.folderShort.empty() ? "" : c.folderShort + "\\UnInstall.exe"};
+        const std::string text = Format(paths, c.pages);
+        if (!c.spelled) {
+            EXPECT_EQ(text, "unchanged");
+            continue;
+        }
+        const std::string folder = std::string("\"") + c.spelled + "\"";
+        const std::string program = std::string("\"") + c.spelled + "\\UnInstall.exe\"";
+        EXPECT_NE(text.find("\r\ndel " + program + "\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\r\nif not exist " + program + " (\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\r\nrmdir " + folder + "\r\n"), std::string::npos) << text;
+    }
+}
+
+TEST(CleanupScript, TheScriptsOwnPathAndPingAreSpelledTheSameWay)
+{
+    CleanupScriptPaths user = AsciiPaths();
+    user.script = {"C:\\users\\Jos\xE9 M\xFCller\\Temp\\_uninsep.bat", ""};
+    const std::string text = Format(user);
+    const std::string selfDelete = "\r\ndel \"C:\\users\\Jos\x82 M\x81ller\\Temp\\_uninsep.bat\"\r\n";
+    ASSERT_NE(text.find(selfDelete), std::string::npos) << text;
+    EXPECT_NE(text.find(selfDelete, text.find(selfDelete) + 1), std::string::npos) << "both ways out delete it";
+
+    CleanupScriptPaths euro = AsciiPaths();
+    euro.script = {"C:\\users\\Ren\x80\\Temp\\_uninsep.bat", "C:\\users\\REN~1\\Temp\\_uninsep.bat"};
+    EXPECT_NE(Format(euro).find("\r\ndel \"C:\\users\\REN~1\\Temp\\_uninsep.bat\"\r\n"), std::string::npos);
+    euro.script.shortForm.clear();
+    EXPECT_EQ(Format(euro), "unchanged");
+
+    CleanupScriptPaths ping = AsciiPaths();
+    ping.ping = {"C:\\Syst\x80me\\ping.exe", ""};
+    EXPECT_EQ(Format(ping), "unchanged");
+}
+
+TEST(CleanupScript, InterpreterRunsTheQuotedScriptWithoutAutoRunOrDelayedExpansion)
+{
+    const struct {
+        ScriptPath script;
+        const char* parameters;  // null: none can be given
+    } cases[] = {
+        {{"C:\\Temp\\_uninsep.bat", ""}, "/D /V:OFF /E:ON /C \"\"C:\\Temp\\_uninsep.bat\"\""},
+        // The command line is ANSI text: no OEM spelling there.
+        {{"C:\\users\\Jos\xE9 & (x)\\_uninsep.bat", ""},
+         "/D /V:OFF /E:ON /C \"\"C:\\users\\Jos\xE9 & (x)\\_uninsep.bat\"\""},
+        {{"C:\\users\\100%OS%\\_uninsep.bat", "C:\\users\\100OS~1\\_uninsep.bat"},
+         "/D /V:OFF /E:ON /C \"\"C:\\users\\100OS~1\\_uninsep.bat\"\""},
+        {{"C:\\users\\100%OS%\\_uninsep.bat", ""}, nullptr},
+        {{"C:\\users\\100%OS%\\_uninsep.bat", "C:\\users\\100%OS~1\\_uninsep.bat"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string parameters = "unchanged";
+        EXPECT_EQ(InterpreterParameters(c.script, parameters), c.parameters != nullptr) << c.script.longForm;
+        EXPECT_EQ(parameters, c.parameters ? c.parameters : "unchanged") << c.script.longForm;
+    }
+}
 
 TEST(CleanupScript, PathIsInTheTemporaryFolderOrNoneWhenItWouldNotFit)
 {
@@ -126,12 +223,12 @@ TEST(CleanupScript, PathIsInTheTemporaryFolderOrNoneWhenItWouldNotFit)
     const std::string tooLong = "C:\\" + std::string(244, 'x');
     const std::string fits = "C:\\" + std::string(243, 'x');
     {
-        TemporaryFolderOverride override(fits);
+        test_support::ScopedEnvironmentVariable override("TMP", fits);
         ASSERT_TRUE(GetCleanupScriptPath(folder, script));
         EXPECT_EQ(script.size(), static_cast<size_t>(MAX_PATH - 1));
     }
     {
-        TemporaryFolderOverride override(tooLong);
+        test_support::ScopedEnvironmentVariable override("TMP", tooLong);
         folder = script = "unchanged";
         EXPECT_FALSE(GetCleanupScriptPath(folder, script));
         EXPECT_EQ(script, "unchanged");

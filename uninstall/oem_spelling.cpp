@@ -1,0 +1,64 @@
+#include "uninstall/oem_spelling.h"
+
+#include <windows.h>
+
+namespace {
+bool ToUtf16(unsigned codePage, const std::string& text, std::wstring& wide)
+{
+    const int length = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (needed <= 0)
+        return false;
+    std::wstring converted(static_cast<size_t>(needed), L'\0');
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, &converted[0], needed) != needed)
+        return false;
+    wide.swap(converted);
+    return true;
+}
+
+// Refuses best-fit look-alikes and the default character alike.
+bool FromUtf16(const std::wstring& wide, unsigned codePage, std::string& text)
+{
+    const int length = static_cast<int>(wide.size());
+    BOOL usedDefault = FALSE;
+    const int needed = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr,
+                                           &usedDefault);
+    if (needed <= 0 || usedDefault)
+        return false;
+    std::string converted(static_cast<size_t>(needed), '\0');
+    if (WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), length, &converted[0], needed, nullptr,
+                            &usedDefault) != needed ||
+        usedDefault)
+        return false;
+    text.swap(converted);
+    return true;
+}
+}  // namespace
+
+CodePages SystemCodePages()
+{
+    return {GetACP(), GetOEMCP()};
+}
+
+bool SpellInOemCodePage(const std::string& ansi, const CodePages& pages, std::string& oem)
+{
+    if (ansi.empty())
+        return false;
+    // One code page for both (e.g. a system set to UTF-8): cmd reads the
+    // bytes as they were written.
+    if (pages.ansi == pages.oem) {
+        oem = ansi;
+        return true;
+    }
+    std::wstring wide;
+    std::string spelled;
+    if (!ToUtf16(pages.ansi, ansi, wide) || !FromUtf16(wide, pages.oem, spelled))
+        return false;
+    // The way back must give the very same ANSI bytes.
+    std::wstring back;
+    std::string again;
+    if (!ToUtf16(pages.oem, spelled, back) || !FromUtf16(back, pages.ansi, again) || again != ansi)
+        return false;
+    oem.swap(spelled);
+    return true;
+}
