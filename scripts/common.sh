@@ -18,9 +18,10 @@ use_wine_prefix() {
   export WINEPREFIX="$BUILD/$1" HOME="$BUILD/$1-home" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-# Fills a product folder with the x86_64 programs and a stand-in Tolmic.exe.
+# Fills a product folder with the delivered i686 programs and a stand-in
+# Tolmic.exe (from the x86_64 build, which has the test programs).
 stage_product() {
   mkdir -p "$1"
-  cp "$BUILD/x86_64/install/Install.exe" "$BUILD/x86_64/uninstall/UnInstall.exe" "$BUILD/x86_64/tests/Tolmic.exe" \
+  cp "$BUILD/i686/install/Install.exe" "$BUILD/i686/uninstall/UnInstall.exe" "$BUILD/x86_64/tests/Tolmic.exe" \
     "$1/" || die "staging the product folder $1 failed"
 }

@@ -6,6 +6,8 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$ROOT/scripts/setup.sh"
+"$ROOT/scripts/enable-32bit.sh"
+"$ROOT/scripts/build.sh" i686
 "$ROOT/scripts/build.sh" x86_64
 use_wine_prefix wine-shots x11
 
