@@ -6,10 +6,12 @@
 
 #include "common/handles.h"
 
-// Writes `text` as a new file at `path` through a handle that shares reading
-// only and is not inherited, and hands that same handle back, so that there
-// is no moment between writing and holding. Whatever stands at the name, a
-// file or a link, is deleted first and never written through; a folder there
-// is left alone. An invalid handle, and no file, when the file cannot be
-// made or written whole.
+// Writes `text` as a new file at `path` and hands back a handle that holds
+// it: read access only, so that any reader that shares reading (the command
+// interpreter) can open it, and read sharing only, so that nobody can write,
+// rename or delete it. Whatever stands at the name, a file or a link, is
+// deleted first and never written through; a folder there is left alone.
+// The held file is read back before the handle is given out: what it holds
+// then is what the caller wrote, or no handle is given. An invalid handle
+// when the file cannot be made, written whole or held.
 UniqueFileHandle WriteHeldFile(const std::string& path, const std::string& text);
