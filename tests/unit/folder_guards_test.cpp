@@ -166,7 +166,14 @@ TEST(FolderGuards, RefusesEveryFolderTheShellKnowsAndItsParent)
 
     size_t idCount = 0;
     const std::vector<std::string> known = KnownFolderPaths(&idCount);
-    std::cout << "known folders: " << idCount << " ids, " << known.size() << " with a file-system path\n";
+    std::set<std::wstring> distinct;
+    const std::vector<std::wstring> guarded = ProtectedFolders();
+    for (std::wstring folder : guarded) {
+        CharUpperBuffW(&folder[0], static_cast<DWORD>(folder.size()));
+        distinct.insert(folder);
+    }
+    std::cout << "known folders: " << idCount << " ids, " << known.size() << " with a file-system path; the guard "
+              << "protects " << guarded.size() << " paths (" << distinct.size() << " distinct)\n";
     EXPECT_GE(known.size(), 40u) << "too few known folders for the test to mean anything";
     std::set<std::string> checked;
     for (const std::string& folder : known) {
