@@ -14,8 +14,8 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <cwchar>
-#include <set>
 
 #include "common/drive_letter.h"
 #include "common/handles.h"
@@ -31,13 +31,13 @@ const wchar_t kLongUncPrefix[] = L"\\\\?\\UNC\\";
 
 // --- Spellings -------------------------------------------------------------
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix)
+bool StartsWith(const WideString& text, const wchar_t* prefix)
 {
     return text.compare(0, std::char_traits<wchar_t>::length(prefix), prefix) == 0;
 }
 
 // "\\?\C:\x" -> "C:\x", "\\?\UNC\server\share" -> "\\server\share".
-std::wstring WithoutLongPathPrefix(const std::wstring& path)
+WideString WithoutLongPathPrefix(const WideString& path)
 {
     if (StartsWith(path, kLongUncPrefix))
         return L"\\\\" + path.substr(std::char_traits<wchar_t>::length(kLongUncPrefix));
@@ -46,7 +46,7 @@ std::wstring WithoutLongPathPrefix(const std::wstring& path)
     return path;
 }
 
-std::wstring WithoutTrailingBackslashes(std::wstring path)
+WideString WithoutTrailingBackslashes(WideString path)
 {
     while (!path.empty() && path.back() == L'\\')
         path.pop_back();
@@ -54,7 +54,7 @@ std::wstring WithoutTrailingBackslashes(std::wstring path)
 }
 
 // The text in UTF-16, exactly; false when it is not valid in the ANSI page.
-bool Widen(const std::string& text, std::wstring& wide)
+bool Widen(const std::string& text, WideString& wide)
 {
     wide.clear();
     if (text.empty())
@@ -69,12 +69,12 @@ bool Widen(const std::string& text, std::wstring& wide)
 
 // The long form of an existing path (no 8.3 aliases), so that both sides of
 // a comparison name their components alike; the path itself otherwise.
-std::wstring LongForm(const std::wstring& path)
+WideString LongForm(const WideString& path)
 {
     const DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
     if (needed == 0)
         return path;
-    std::wstring buffer(needed, L'\0');
+    WideString buffer(needed, L'\0');
     const DWORD length = GetLongPathNameW(path.c_str(), &buffer[0], needed);
     if (length == 0 || length >= needed)
         return path;  // renamed between the two calls
@@ -83,18 +83,18 @@ std::wstring LongForm(const std::wstring& path)
 }
 
 // The form in which two paths compare as the file system compares them.
-std::wstring ComparableForm(const std::wstring& path)
+WideString ComparableForm(const WideString& path)
 {
-    std::wstring comparable = WithoutTrailingBackslashes(WithoutLongPathPrefix(path));
+    WideString comparable = WithoutTrailingBackslashes(WithoutLongPathPrefix(path));
     if (!comparable.empty())
         CharUpperBuffW(&comparable[0], static_cast<DWORD>(comparable.size()));
     return comparable;
 }
 
-bool SameOrAbove(const std::wstring& folder, const std::wstring& other)
+bool SameOrAbove(const WideString& folder, const WideString& other)
 {
-    const std::wstring upper = ComparableForm(folder);
-    const std::wstring lower = ComparableForm(other);
+    const WideString upper = ComparableForm(folder);
+    const WideString lower = ComparableForm(other);
     if (upper.empty() || lower.size() < upper.size() || lower.compare(0, upper.size(), upper) != 0)
         return false;
     return lower.size() == upper.size() || lower[upper.size()] == L'\\';
@@ -102,30 +102,30 @@ bool SameOrAbove(const std::wstring& folder, const std::wstring& other)
 
 // "C:", "\\server\share" or "\\server" (above any share), without a
 // "\\?\" prefix and trailing backslashes.
-bool IsRootPath(const std::wstring& path)
+bool IsRootPath(const WideString& path)
 {
     if (path.size() == 2 && path[1] == L':' && path[0] < 0x80 && IsDriveLetter(static_cast<char>(path[0])))
         return true;
     if (!StartsWith(path, L"\\\\"))
         return false;
-    const std::wstring::size_type server = path.find_first_not_of(L'\\', 2);
+    const WideString::size_type server = path.find_first_not_of(L'\\', 2);
     if (server != 2)
         return false;
-    const std::wstring::size_type slash = path.find(L'\\', server);
-    if (slash == std::wstring::npos || slash + 1 >= path.size())
+    const WideString::size_type slash = path.find(L'\\', server);
+    if (slash == WideString::npos || slash + 1 >= path.size())
         return true;
-    return path.find(L'\\', slash + 1) == std::wstring::npos;
+    return path.find(L'\\', slash + 1) == WideString::npos;
 }
 
 // The folder and each folder above it, up to the root of its drive or share.
-std::vector<std::wstring> SelfAndAncestors(const std::wstring& folder)
+std::vector<WideString> SelfAndAncestors(const WideString& folder)
 {
-    std::vector<std::wstring> chain;
-    std::wstring path = WithoutTrailingBackslashes(WithoutLongPathPrefix(folder));
+    std::vector<WideString> chain;
+    WideString path = WithoutTrailingBackslashes(WithoutLongPathPrefix(folder));
     while (!path.empty()) {
         chain.push_back(path);
-        const std::wstring::size_type slash = path.rfind(L'\\');
-        if (IsRootPath(path) || slash == std::wstring::npos)
+        const WideString::size_type slash = path.rfind(L'\\');
+        if (IsRootPath(path) || slash == WideString::npos)
             break;
         path.erase(slash);
     }
@@ -156,9 +156,9 @@ bool IsSameFolder(const FolderIdentity& one, const FolderIdentity& other)
 
 // Follows links, as every other use of the path does. False when the folder
 // cannot be opened (missing, no access).
-bool ReadIdentity(const std::wstring& folder, FolderIdentity& identity)
+bool ReadIdentity(const WideString& folder, FolderIdentity& identity)
 {
-    std::wstring path = folder;
+    WideString path = folder;
     if (path.size() == 2 && path[1] == L':')
         path += L'\\';  // "C:" alone names the drive's current folder
     UniqueFileHandle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
@@ -203,7 +203,7 @@ private:
 };
 
 // Vista and later. Virtual folders (Control Panel, Network) have no path.
-void AddKnownFolders(std::vector<std::wstring>& folders)
+void AddKnownFolders(std::vector<WideString>& folders)
 {
     ComForThisThread com;
     ComPtr<IKnownFolderManager> manager;
@@ -226,7 +226,7 @@ void AddKnownFolders(std::vector<std::wstring>& folders)
 
 // The whole CSIDL range: all that older systems know, and on newer ones a
 // second opinion. Numbers without a folder, or without a path, fail.
-void AddShellFolders(std::vector<std::wstring>& folders)
+void AddShellFolders(std::vector<WideString>& folders)
 {
     for (int csidl = 0; csidl <= 0xFF; ++csidl) {
         WCHAR path[MAX_PATH] = {};
@@ -238,12 +238,12 @@ void AddShellFolders(std::vector<std::wstring>& folders)
     }
 }
 
-void AddEnvironmentFolder(std::vector<std::wstring>& folders, const wchar_t* name)
+void AddEnvironmentFolder(std::vector<WideString>& folders, const wchar_t* name)
 {
     const DWORD needed = GetEnvironmentVariableW(name, nullptr, 0);
     if (needed == 0)
         return;
-    std::wstring value(needed, L'\0');
+    WideString value(needed, L'\0');
     const DWORD length = GetEnvironmentVariableW(name, &value[0], needed);
     if (length == 0 || length >= needed)
         return;
@@ -251,17 +251,17 @@ void AddEnvironmentFolder(std::vector<std::wstring>& folders, const wchar_t* nam
     folders.push_back(value);
 }
 
-void AddTemporaryFolder(std::vector<std::wstring>& folders)
+void AddTemporaryFolder(std::vector<WideString>& folders)
 {
     std::string temp;
-    std::wstring wide;
+    WideString wide;
     if (GetTemporaryFolder(temp) && Widen(temp, wide))
         folders.push_back(wide);
 }
 
 // --- The checks ------------------------------------------------------------
 
-bool IsNamedAsOrAbove(const std::wstring& product, const std::wstring& known)
+bool IsNamedAsOrAbove(const WideString& product, const WideString& known)
 {
     return SameOrAbove(product, known) || SameOrAbove(product, LongForm(known));
 }
@@ -270,16 +270,18 @@ bool IsNamedAsOrAbove(const std::wstring& product, const std::wstring& known)
 // known folders or of the folders above them.
 class ProductIdentity {
 public:
-    explicit ProductIdentity(const std::wstring& product) : m_known(ReadIdentity(product, m_product)) {}
+    explicit ProductIdentity(const WideString& product) : m_known(ReadIdentity(product, m_product)) {}
 
     // The product folder is `known` or one of the folders above it.
-    bool IsOrHolds(const std::wstring& known)
+    bool IsOrHolds(const WideString& known)
     {
         if (!m_known)
             return false;
-        for (const std::wstring& folder : SelfAndAncestors(known)) {
-            if (!m_looked.insert(ComparableForm(folder)).second)
+        for (const WideString& folder : SelfAndAncestors(known)) {
+            const WideString comparable = ComparableForm(folder);
+            if (std::find(m_looked.begin(), m_looked.end(), comparable) != m_looked.end())
                 continue;  // C:\Users and the like come up again and again
+            m_looked.push_back(comparable);
             FolderIdentity identity;
             if (ReadIdentity(folder, identity) && IsSameFolder(identity, m_product))
                 return true;
@@ -290,25 +292,25 @@ public:
 private:
     FolderIdentity m_product;
     bool m_known;
-    std::set<std::wstring> m_looked;
+    std::vector<WideString> m_looked;  // a few dozen: a list will do
 };
 }  // namespace
 
 bool IsDriveRoot(const std::string& folder)
 {
-    std::wstring wide;
+    WideString wide;
     return Widen(folder, wide) && IsRootPath(WithoutTrailingBackslashes(WithoutLongPathPrefix(wide)));
 }
 
 bool IsSameOrAbove(const std::string& folder, const std::string& other)
 {
-    std::wstring wideFolder, wideOther;
+    WideString wideFolder, wideOther;
     return Widen(folder, wideFolder) && Widen(other, wideOther) && SameOrAbove(wideFolder, wideOther);
 }
 
-std::vector<std::wstring> ProtectedFolders()
+std::vector<WideString> ProtectedFolders()
 {
-    std::vector<std::wstring> folders;
+    std::vector<WideString> folders;
     AddKnownFolders(folders);
     AddShellFolders(folders);
     AddEnvironmentFolder(folders, L"ProgramW6432");
@@ -319,12 +321,12 @@ std::vector<std::wstring> ProtectedFolders()
 
 bool HoldsWellKnownFolder(const std::string& folder)
 {
-    std::wstring product;
+    WideString product;
     if (!Widen(folder, product) || product.empty())
         return true;  // a name that cannot be read is not purged
     product = LongForm(product);
     ProductIdentity identity(product);
-    for (const std::wstring& known : ProtectedFolders()) {
+    for (const WideString& known : ProtectedFolders()) {
         if (IsNamedAsOrAbove(product, known) || identity.IsOrHolds(known))
             return true;
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/wide_string.h"
+
 // "C:" (a program in C:\) or "\\server\share": the root of a drive or of a
 // network share, also in their "\\?\" forms and with a trailing backslash.
 bool IsDriveRoot(const std::string& folder);
@@ -20,7 +22,7 @@ bool IsSameOrAbove(const std::string& folder, const std::string& other);
 // 64-bit Program Files and Common Files (which a 32-bit program's CSIDLs
 // do not name), and the temporary folder. Folders that need not exist yet
 // are included.
-std::vector<std::wstring> ProtectedFolders();
+std::vector<WideString> ProtectedFolders();
 
 // True when `folder` is one of the protected folders or lies above one. Two
 // folders are the same when their names compare alike or when the file

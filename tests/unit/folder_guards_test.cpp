@@ -167,10 +167,11 @@ TEST(FolderGuards, RefusesEveryFolderTheShellKnowsAndItsParent)
     size_t idCount = 0;
     const std::vector<std::string> known = KnownFolderPaths(&idCount);
     std::set<std::wstring> distinct;
-    const std::vector<std::wstring> guarded = ProtectedFolders();
-    for (std::wstring folder : guarded) {
-        CharUpperBuffW(&folder[0], static_cast<DWORD>(folder.size()));
-        distinct.insert(folder);
+    const std::vector<WideString> guarded = ProtectedFolders();
+    for (const WideString& folder : guarded) {
+        std::wstring upper(folder.begin(), folder.end());
+        CharUpperBuffW(&upper[0], static_cast<DWORD>(upper.size()));
+        distinct.insert(upper);
     }
     std::cout << "known folders: " << idCount << " ids, " << known.size() << " with a file-system path; the guard "
               << "protects " << guarded.size() << " paths (" << distinct.size() << " distinct)\n";
