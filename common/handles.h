@@ -104,12 +104,39 @@ struct ItemIdListTraits {
     }
 };
 
+// Memory the shell hands out through the COM task allocator.
+template <typename T>
+struct TaskMemoryTraits {
+    using Type = T*;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type memory) { CoTaskMemFree(memory); }
+};
+
 using UniqueFileHandle = UniqueResource<FileHandleTraits>;
 using UniqueKernelHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
 using UniqueRegistryKey = UniqueResource<RegistryKeyTraits>;
 using UniqueLocalMemory = UniqueResource<LocalMemoryTraits>;
 using UniqueItemIdList = UniqueResource<ItemIdListTraits>;
+template <typename T>
+using UniqueTaskMemory = UniqueResource<TaskMemoryTraits<T>>;
+
+// COM on this thread while the object lives. Where the program has started
+// it already this only counts up and down again; a caller may not have.
+class ComForThisThread {
+public:
+    ComForThisThread() : m_result(CoInitialize(nullptr)) {}
+    ~ComForThisThread()
+    {
+        if (SUCCEEDED(m_result))
+            CoUninitialize();
+    }
+    ComForThisThread(const ComForThisThread&) = delete;
+    ComForThisThread& operator=(const ComForThisThread&) = delete;
+
+private:
+    HRESULT m_result;
+};
 
 // Owns one reference to a COM interface.
 template <typename Interface>

@@ -176,32 +176,6 @@ bool ReadIdentity(const WideString& folder, FolderIdentity& identity)
 
 // --- The shell's folders ---------------------------------------------------
 
-template <typename T>
-struct TaskMemoryTraits {
-    using Type = T*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type memory) { CoTaskMemFree(memory); }
-};
-template <typename T>
-using UniqueTaskMemory = UniqueResource<TaskMemoryTraits<T>>;
-
-// COM on this thread while the object lives. The program has started it
-// already (this only counts up and down again); a caller may not have.
-class ComForThisThread {
-public:
-    ComForThisThread() : m_result(CoInitialize(nullptr)) {}
-    ~ComForThisThread()
-    {
-        if (SUCCEEDED(m_result))
-            CoUninitialize();
-    }
-    ComForThisThread(const ComForThisThread&) = delete;
-    ComForThisThread& operator=(const ComForThisThread&) = delete;
-
-private:
-    HRESULT m_result;
-};
-
 // Vista and later. Virtual folders (Control Panel, Network) have no path.
 void AddKnownFolders(std::vector<WideString>& folders)
 {

@@ -10,7 +10,6 @@
 #include "support/environment.h"
 #include "support/paths.h"
 #include "support/removal.h"
-#include "support/shortcut_fixture.h"
 #include "resources/resource_ids.h"
 
 using namespace test_support;
@@ -20,17 +19,13 @@ namespace {
 const char kDialogCaption[] = "Tolmic 2007 Remove";
 const char kRemoved[] = "Tolmic 2007 removed.";
 
-class CleanupScriptRun : public ::testing::Test {
+class CleanupScriptRun : public UnInstallTest {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(GetACP(), 1252u) << "the paths below are written in code page 1252";
-        // A script of an earlier run still at work would race this test.
-        WaitUntil([] { return !FileExists(CleanupScript()); });
-        DeleteFileA(CleanupScript().c_str());
-        ClearProductState();
+        UnInstallTest::SetUp();
     }
-    void TearDown() override { ClearProductState(); }
 };
 
 // A folder of its own below `parent`, made and (whatever is left of it)

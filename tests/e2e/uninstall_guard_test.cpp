@@ -23,17 +23,7 @@ const char kRefusal[] = "Protecting system folder! Change path name!";
 // that no real folder of the test prefix is ever purged.
 const char* const kPlacedFiles[] = {"UnInstall.exe", "Tolmic.exe", "tolmic-keep.txt", "tolmic-guard.h"};
 
-class UnInstallGuard : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // A script of an earlier run still at work would race this test.
-        WaitUntil([] { return !FileExists(CleanupScript()); });
-        DeleteFileA(CleanupScript().c_str());
-        ClearProductState();
-    }
-    void TearDown() override { ClearProductState(); }
-};
+using UnInstallGuard = UnInstallTest;
 
 // `folder` is where the files go; `startedAs` the same folder as the
 // program is started from it.

@@ -65,17 +65,7 @@ void ExpectRefused(const Removal& run, const std::string& folder, const std::str
     EXPECT_FALSE(run.scriptWritten);
 }
 
-class UnInstallRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // A script of an earlier run still at work would race this test.
-        WaitUntil([] { return !FileExists(CleanupScript()); });
-        DeleteFileA(CleanupScript().c_str());
-        ClearProductState();
-    }
-    void TearDown() override { ClearProductState(); }
-};
+using UnInstallRun = UnInstallTest;
 
 TEST_F(UnInstallRun, WithoutTheProgramFileItSaysSoAndEndsWithCode1)
 {

@@ -7,13 +7,6 @@
 namespace test_support {
 
 namespace {
-struct TaskMemoryTraits {
-    using Type = void*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type memory) { CoTaskMemFree(memory); }
-};
-using UniqueTaskMemory = UniqueResource<TaskMemoryTraits>;
-
 // "" when a character has no ANSI form: a stand-in would name another path.
 std::string Narrow(const wchar_t* wide)
 {
@@ -35,25 +28,9 @@ std::string PathOf(IKnownFolder* folder)
 {
     PWSTR path = nullptr;
     const HRESULT result = folder->GetPath(KF_FLAG_DONT_VERIFY, &path);
-    UniqueTaskMemory owned(path);
+    UniqueTaskMemory<WCHAR> owned(path);
     return SUCCEEDED(result) && path ? Narrow(path) : std::string();
 }
-
-// COM for the calling thread while the object lives.
-class ComScope {
-public:
-    ComScope() : m_result(CoInitialize(nullptr)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(m_result))
-            CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_result;
-};
 
 ComPtr<IKnownFolderManager> Manager()
 {
@@ -66,7 +43,7 @@ ComPtr<IKnownFolderManager> Manager()
 
 std::string KnownFolder(REFKNOWNFOLDERID id)
 {
-    ComScope com;
+    ComForThisThread com;
     ComPtr<IKnownFolderManager> manager = Manager();
     ComPtr<IKnownFolder> folder;
     if (!manager || FAILED(manager->GetFolder(id, reinterpret_cast<IKnownFolder**>(folder.PutVoid()))))
@@ -76,14 +53,14 @@ std::string KnownFolder(REFKNOWNFOLDERID id)
 
 std::vector<std::string> KnownFolderPaths(size_t* idCount)
 {
-    ComScope com;
+    ComForThisThread com;
     std::vector<std::string> paths;
     ComPtr<IKnownFolderManager> manager = Manager();
     KNOWNFOLDERID* ids = nullptr;
     UINT count = 0;
     if (!manager || FAILED(manager->GetFolderIds(&ids, &count)))
         count = 0;
-    UniqueTaskMemory ownedIds(ids);
+    UniqueTaskMemory<KNOWNFOLDERID> ownedIds(ids);
     for (UINT i = 0; i < count; ++i) {
         ComPtr<IKnownFolder> folder;
         if (FAILED(manager->GetFolder(ids[i], reinterpret_cast<IKnownFolder**>(folder.PutVoid()))))

@@ -5,6 +5,7 @@
 #include "driver.h"
 #include "paths.h"
 #include "resources/resource_ids.h"
+#include "shortcut_fixture.h"
 #include "uninstall/message_list.h"
 
 namespace test_support {
@@ -52,6 +53,18 @@ Removal RunRemoval(const std::string& exe)
     Click(dialog, IDCANCEL);
     EXPECT_EQ(uninstall.WaitForExit(), 0u);
     return run;
+}
+
+void UnInstallTest::SetUp()
+{
+    WaitUntil([] { return !FileExists(CleanupScript()); });
+    DeleteFileA(CleanupScript().c_str());
+    ClearProductState();
+}
+
+void UnInstallTest::TearDown()
+{
+    ClearProductState();
 }
 
 RemovedAtEnd::~RemovedAtEnd()

@@ -2,6 +2,8 @@
 // a product folder's program files, and one whole run up to "Close".
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -29,6 +31,15 @@ struct Removal {
 // Starts the program, presses "&Remove", reads the dialog, then presses
 // "Close" and waits for the program to end with code 0.
 Removal RunRemoval(const std::string& exe);
+
+// The fixture of tests that run UnInstall.exe: a script of an earlier run
+// still at work would race the test, so it waits for that to end; the
+// product's keys and shortcuts are cleared before and after.
+class UnInstallTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
 
 // Removes what a test put outside its scratch folders, also when it fails.
 class RemovedAtEnd {
