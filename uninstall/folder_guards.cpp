@@ -53,20 +53,6 @@ WideString WithoutTrailingBackslashes(WideString path)
     return path;
 }
 
-// The text in UTF-16, exactly; false when it is not valid in the ANSI page.
-bool Widen(const std::string& text, WideString& wide)
-{
-    wide.clear();
-    if (text.empty())
-        return true;
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-    if (length <= 0)
-        return false;
-    wide.resize(static_cast<size_t>(length));
-    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, &wide[0], length) == length;
-}
-
 // The long form of an existing path (no 8.3 aliases), so that both sides of
 // a comparison name their components alike; the path itself otherwise.
 WideString LongForm(const WideString& path)
@@ -229,7 +215,7 @@ void AddTemporaryFolder(std::vector<WideString>& folders)
 {
     std::string temp;
     WideString wide;
-    if (GetTemporaryFolder(temp) && Widen(temp, wide))
+    if (GetTemporaryFolder(temp) && ToWide(CP_ACP, temp, wide))
         folders.push_back(wide);
 }
 
@@ -273,13 +259,13 @@ private:
 bool IsDriveRoot(const std::string& folder)
 {
     WideString wide;
-    return Widen(folder, wide) && IsRootPath(WithoutTrailingBackslashes(WithoutLongPathPrefix(wide)));
+    return ToWide(CP_ACP, folder, wide) && IsRootPath(WithoutTrailingBackslashes(WithoutLongPathPrefix(wide)));
 }
 
 bool IsSameOrAbove(const std::string& folder, const std::string& other)
 {
     WideString wideFolder, wideOther;
-    return Widen(folder, wideFolder) && Widen(other, wideOther) && SameOrAbove(wideFolder, wideOther);
+    return ToWide(CP_ACP, folder, wideFolder) && ToWide(CP_ACP, other, wideOther) && SameOrAbove(wideFolder, wideOther);
 }
 
 std::vector<WideString> ProtectedFolders()
@@ -296,7 +282,7 @@ std::vector<WideString> ProtectedFolders()
 bool HoldsWellKnownFolder(const std::string& folder)
 {
     WideString product;
-    if (!Widen(folder, product) || product.empty())
+    if (!ToWide(CP_ACP, folder, product) || product.empty())
         return true;  // a name that cannot be read is not purged
     product = LongForm(product);
     ProductIdentity identity(product);

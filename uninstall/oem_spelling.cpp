@@ -5,19 +5,6 @@
 #include "common/wide_string.h"
 
 namespace {
-bool ToUtf16(unsigned codePage, const std::string& text, WideString& wide)
-{
-    const int length = static_cast<int>(text.size());
-    const int needed = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
-    if (needed <= 0)
-        return false;
-    WideString converted(static_cast<size_t>(needed), L'\0');
-    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, &converted[0], needed) != needed)
-        return false;
-    wide.swap(converted);
-    return true;
-}
-
 // Refuses best-fit look-alikes and the default character alike.
 bool FromUtf16(const WideString& wide, unsigned codePage, std::string& text)
 {
@@ -54,12 +41,12 @@ bool SpellInOemCodePage(const std::string& ansi, const CodePages& pages, std::st
     }
     WideString wide;
     std::string spelled;
-    if (!ToUtf16(pages.ansi, ansi, wide) || !FromUtf16(wide, pages.oem, spelled))
+    if (!ToWide(pages.ansi, ansi, wide) || !FromUtf16(wide, pages.oem, spelled))
         return false;
     // The way back must give the very same ANSI bytes.
     WideString back;
     std::string again;
-    if (!ToUtf16(pages.oem, spelled, back) || !FromUtf16(back, pages.ansi, again) || again != ansi)
+    if (!ToWide(pages.oem, spelled, back) || !FromUtf16(back, pages.ansi, again) || again != ansi)
         return false;
     oem.swap(spelled);
     return true;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "support/environment.h"
 #include "support/known_folders.h"
 #include "support/paths.h"
 #include "support/removal.h"
@@ -57,7 +58,7 @@ TEST_F(UnInstallGuard, RefusesFoldersTheShellKnows)
         const char* what;
         std::string folder;
     } cases[] = {
-        {"64-bit Program Files", EnvironmentFolder("ProgramW6432")},
+        {"64-bit Program Files", EnvironmentVariable("ProgramW6432")},
         {"Downloads", KnownFolder(FOLDERID_Downloads)},
         {"public folder", KnownFolder(FOLDERID_Public)},
         {"public Documents", KnownFolder(FOLDERID_PublicDocuments)},

@@ -74,18 +74,4 @@ std::vector<std::string> KnownFolderPaths(size_t* idCount)
     return paths;
 }
 
-std::string EnvironmentFolder(const char* name)
-{
-    char value[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    return std::string(value, length);
-}
-
-std::string Parent(const std::string& path)
-{
-    return path.substr(0, path.rfind('\\'));
-}
-
 }  // namespace test_support

@@ -19,11 +19,4 @@ std::string KnownFolder(REFKNOWNFOLDERID id);
 // KnownFolder gives it; how many ids the shell lists goes to `idCount`.
 std::vector<std::string> KnownFolderPaths(size_t* idCount = nullptr);
 
-// The value of an environment variable that names a folder ("ProgramW6432");
-// "" when it is not set.
-std::string EnvironmentFolder(const char* name);
-
-// The folder above `path` ("C:\users\x" -> "C:\users").
-std::string Parent(const std::string& path);
-
 }  // namespace test_support

@@ -35,6 +35,11 @@ std::string JoinPath(const std::string& folder, const std::string& name)
     return folder + "\\" + name;
 }
 
+std::string Parent(const std::string& path)
+{
+    return path.substr(0, path.rfind('\\'));
+}
+
 bool FileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -18,6 +18,8 @@ std::string TolmicStubExe();
 
 // Joins with exactly one backslash.
 std::string JoinPath(const std::string& folder, const std::string& name);
+// The folder above `path` ("C:\users\x" -> "C:\users").
+std::string Parent(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

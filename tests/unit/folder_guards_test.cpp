@@ -7,6 +7,7 @@
 #include <iostream>
 #include <set>
 
+#include "support/environment.h"
 #include "support/known_folders.h"
 #include "support/paths.h"
 #include "support/removal.h"
@@ -41,7 +42,7 @@ std::string ShortForm(const std::string& path)
 // The 64-bit Program Files: a 32-bit process's CSIDLs name "(x86)" instead.
 std::string ProgramFiles64()
 {
-    const std::string folder = EnvironmentFolder("ProgramW6432");
+    const std::string folder = EnvironmentVariable("ProgramW6432");
     EXPECT_FALSE(folder.empty()) << "ProgramW6432 is not set";
     return folder;
 }
@@ -155,7 +156,7 @@ TEST(FolderGuards, RefusesEveryFolderTheShellKnowsAndItsParent)
         {"public Desktop", KnownFolder(FOLDERID_PublicDesktop)},
         {"public Documents", KnownFolder(FOLDERID_PublicDocuments)},
         {"64-bit Program Files", ProgramFiles64()},
-        {"64-bit Common Files", EnvironmentFolder("CommonProgramW6432")},
+        {"64-bit Common Files", EnvironmentVariable("CommonProgramW6432")},
     };
     for (const auto& c : named) {
         SCOPED_TRACE(c.what);
